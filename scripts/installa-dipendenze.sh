@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need, when missing.
+set -euo pipefail
+pacchetti=(g++ cmake make qt6-base-dev libboost-dev libbenchmark-dev poppler-utils fonts-dejavu-core)
+mancanti=()
+for p in "${pacchetti[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
+done
+[ ${#mancanti[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installazione dei pacchetti mancanti: ${mancanti[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
