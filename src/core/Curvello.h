@@ -91,4 +91,5 @@ private:
     std::unique_ptr<Sistema> a_;  // A: rows 0..11, columns 0..12, kept between runs
     std::array<double, 12> c_{};
     int16_t gr_ = 0;
+    int esitoEliminazione_ = 0;  // 7 when the elimination met a zero pivot
 };

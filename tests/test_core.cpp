@@ -1,0 +1,4 @@
+#include <QtTest>
+class Prova : public QObject { Q_OBJECT };
+QTEST_APPLESS_MAIN(Prova)
+#include "test_core.moc"
