@@ -1,0 +1,73 @@
+#pragma once
+
+#include "MySource.h"
+#include "NumeriTesto.h"
+#include "StatoProgramma.h"
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+
+// The data file (.cv): a counts line "n,GR", one line "X,Y,P" per point, one
+// line per coefficient C(0) ... C(GR). Every line ends with CR LF; numbers use
+// the period whatever the locale.
+
+// A data file that cannot be written or read. The message is Italian, names
+// the file and, for a malformed file, the line; it is meant to be shown as is.
+class ErroreFileDati : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Called with the degree's text read from a file (the degree box's new text).
+using ImpostaTestoGrado = std::function<void(const std::string& testo)>;
+
+// The bytes of the data file for the current state: the counts line from the
+// current point set and the polynomial's degree, the point lines from the
+// current point set with P = the polynomial's value at each X (after a fit the
+// same as the triples; after points changed it never writes stale points),
+// then the coefficients. A non-finite P or coefficient is written as an empty
+// field. Throws ErroreFileDati when no fit has made a polynomial yet or a point
+// is not finite; `nome` names the destination in that message.
+std::string TestoFileDati(const StatoProgramma& stato, const std::string& nome);
+
+// Writes the data file, creating or truncating it. Nothing is opened when the
+// state cannot be written (see TestoFileDati). Throws ErroreFileDati when the
+// file cannot be created or the write does not complete.
+void SalvaFileDati(const StatoProgramma& stato, const std::filesystem::path& percorso);
+void SalvaFileDati(const StatoProgramma& stato, std::ostream& uscita, const std::string& nome);
+
+// Reads a data file: n and the degree, then n points appended to `punti` with
+// Add (behind any points already there); P is dropped and whatever follows
+// the point lines is not read.
+//
+// Fields are separated by commas or line ends (CR LF, LF or CR); blanks and
+// tabs around a field are dropped; a field in double quotes keeps its text
+// verbatim (commas included). Blank lines hold no field and are skipped; an
+// empty field between commas is a field with no text. A UTF-8 byte order mark
+// at the start is skipped.
+//
+// n is rounded to a whole number (halves to even); a negative n reads no
+// points. The degree is a value of any kind: a number is given in the general
+// form with the user's separators (2.5 -> "2,5" in Italian), anything else as
+// its own text. P must be a number or empty.
+//
+// Throws ErroreFileDati when the file cannot be opened, ends early, holds a
+// field that is not a number where one is expected, or announces more points
+// than the set has room for (checked before any point is appended). What was
+// read before the failure stays: the degree text once set, the points already
+// appended.
+void CaricaFileDati(MySource& punti, const std::filesystem::path& percorso, const Separatori& sep,
+                    const ImpostaTestoGrado& impostaTestoGrado);
+void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& nome,
+                    const Separatori& sep, const ImpostaTestoGrado& impostaTestoGrado);
+inline void CaricaFileDati(StatoProgramma& stato, const std::filesystem::path& percorso,
+                           const Separatori& sep, const ImpostaTestoGrado& impostaTestoGrado)
+{
+    CaricaFileDati(stato.punti, percorso, sep, impostaTestoGrado);
+}
+
+// A path as UTF-8 text, for messages.
+std::string TestoPercorso(const std::filesystem::path& percorso);
