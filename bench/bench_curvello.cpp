@@ -1,2 +1,36 @@
+// Fit engine timings, no window: the progress listener is absent.
+#include "Curvello.h"
+
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+void Adatta(benchmark::State& state, const std::string& grado, bool esempio)
+{
+    StatoProgramma stato;
+    if (esempio) {
+        stato.punti.RiempiEsempio();
+    } else {
+        for (int i = 1; i <= 100; ++i)
+            stato.punti.Add(i * 0.37 - 12.0, std::sin(i * 0.1) * 40.0 + i);
+    }
+    Curvello motore(stato, {});
+    const Separatori sep = Separatori::Italiani();
+    for (auto _ : state) {
+        RisultatoCalcolo r = motore.CalcolaPolinomio(grado, sep);
+        benchmark::DoNotOptimize(r);
+        if (r.esito != EsitoCalcolo::Riuscito)
+            state.SkipWithError("il calcolo non è riuscito");
+    }
+}
+
+void BM_Grado10Su100Punti(benchmark::State& state) { Adatta(state, "10", false); }
+void BM_Grado2SullEsempio(benchmark::State& state) { Adatta(state, "2", true); }
+
+} // namespace
+
+BENCHMARK(BM_Grado10Su100Punti)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Grado2SullEsempio)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();
