@@ -1,4 +1,490 @@
+// The least-squares fit: worked examples, validation, what each outcome leaves
+// behind, progress, accuracy against exact rational solutions, random input.
+#include "Curvello.h"
+
 #include <QtTest>
-class Prova : public QObject { Q_OBJECT };
-QTEST_APPLESS_MAIN(Prova)
+
+#include <boost/multiprecision/cpp_int.hpp>
+
+#include <cfloat>
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Razionale = boost::multiprecision::cpp_rational;
+
+struct Avanzamento : AscoltatoreAvanzamento {
+    int mostrato = 0, chiuso = 0, passi = 0;
+    float ultimo = -1;
+    bool aperto = false;
+    void Mostra() override { ++mostrato; aperto = true; }
+    void Avanza(float v) override { ++passi; ultimo = v; }
+    void Chiudi() override { ++chiuso; aperto = false; }
+};
+
+// A program-wide state with recording seams around one engine.
+struct Banco {
+    StatoProgramma stato;
+    Avanzamento avanzamento;
+    QStringList messaggi;
+    QList<int> stati;
+    bool messaggioConAvanzamentoAperto = false;
+    Curvello motore{stato, {[this](const std::string& t) {
+                                messaggi << QString::fromStdString(t);
+                                messaggioConAvanzamentoAperto = avanzamento.aperto;
+                            },
+                            &avanzamento, [this](int16_t c) { stati << c; }}};
+
+    RisultatoCalcolo calcola(const QString& grado, const Separatori& sep = Separatori::Italiani())
+    {
+        return motore.CalcolaPolinomio(grado.toStdString(), sep);
+    }
+    void punti(const std::vector<std::pair<double, double>>& pp)
+    {
+        stato.punti.Vuota();
+        for (auto [x, y] : pp)
+            stato.punti.Add(x, y);
+    }
+};
+
+// The exact least-squares solution of the given doubles.
+std::vector<Razionale> SoluzioneEsatta(const MySource& s, int grado)
+{
+    const int N = grado + 1;
+    const int n = s.NumeroElementi();
+    std::vector<Razionale> somme(static_cast<size_t>(2 * N - 1)), termini(static_cast<size_t>(N));
+    for (int l = 0; l < n; ++l) {
+        const Razionale x(s.X(l)), y(s.Y(l));
+        Razionale p = 1;
+        for (int k = 0; k < 2 * N - 1; ++k) {
+            somme[static_cast<size_t>(k)] += p;
+            if (k < N)
+                termini[static_cast<size_t>(k)] += y * p;
+            p *= x;
+        }
+    }
+    std::vector<std::vector<Razionale>> a(static_cast<size_t>(N), std::vector<Razionale>(static_cast<size_t>(N + 1)));
+    for (int i = 0; i < N; ++i) {
+        for (int j = 0; j < N; ++j)
+            a[i][j] = somme[static_cast<size_t>(i + j)];
+        a[i][N] = termini[static_cast<size_t>(i)];
+    }
+    for (int k = 0; k < N; ++k) {
+        int p = k;
+        while (a[p][k] == 0)
+            ++p;
+        std::swap(a[k], a[p]);
+        for (int i = k + 1; i < N; ++i) {
+            const Razionale m = a[i][k] / a[k][k];
+            for (int j = k; j <= N; ++j)
+                a[i][j] -= m * a[k][j];
+        }
+    }
+    std::vector<Razionale> c(static_cast<size_t>(N));
+    for (int i = N - 1; i >= 0; --i) {
+        Razionale s2 = a[i][N];
+        for (int j = i + 1; j < N; ++j)
+            s2 -= a[i][j] * c[static_cast<size_t>(j)];
+        c[static_cast<size_t>(i)] = s2 / a[i][i];
+    }
+    return c;
+}
+
+} // namespace
+
+class TestCurvello : public QObject {
+    Q_OBJECT
+private slots:
+    void esempioGrado1();
+    void esempioGrado2();
+    void quadrati();
+    void zeroAllaZeroValeUno();
+    void testoDelGrado_data();
+    void testoDelGrado();
+    void centoPuntiSiCentounoNo();
+    void pivotNulloMostraM7();
+    void fineSilenziosa_data();
+    void fineSilenziosa();
+    void cosaLasciaOgniEsito();
+    void insiemeVuotoSostituisceIlPolinomio();
+    void avanzamento_data();
+    void avanzamento();
+    void accuratezza_data();
+    void accuratezza();
+    void ingressiCasuali();
+};
+
+void TestCurvello::esempioGrado1()
+{
+    Banco b;
+    b.stato.punti.RiempiEsempio();
+    const RisultatoCalcolo r = b.calcola("1");
+    QCOMPARE(r.esito, EsitoCalcolo::Riuscito);
+    const Polinomio& p = *b.stato.polinomio;
+    QCOMPARE(p.Grado(), int16_t(1));
+    QCOMPARE(p.NumeroElementi(), 2);
+    QCOMPARE(p.Coeff(0), 31.0 / 9.0);
+    QCOMPARE(p.Coeff(1), 0.6);
+    const XYPoli& t = *b.stato.terne;
+    QCOMPARE(t.NumeroElementi(), 9);
+    QCOMPARE(t.X(6), 7.0);
+    QCOMPARE(t.Y(6), 12.0);
+    QVERIFY(std::abs(t.P(6) - 7.644444444444444) < 1e-14);
+    QCOMPARE(b.stati, QList<int>{3});
+    QVERIFY(b.messaggi.isEmpty());
+    QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), 9);
+}
+
+void TestCurvello::esempioGrado2()
+{
+    Banco b;
+    b.stato.punti.RiempiEsempio();
+    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
+    const Polinomio& p = *b.stato.polinomio;
+    QCOMPARE(std::round(p.Coeff(0) * 1e6) / 1e6, 0.904762);
+    QCOMPARE(std::round(p.Coeff(1) * 1e6) / 1e6, 1.985281);
+    QCOMPARE(std::round(p.Coeff(2) * 1e6) / 1e6, -0.138528);
+    const auto esatta = SoluzioneEsatta(b.stato.punti, 2);
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(p.Coeff(k), esatta[static_cast<size_t>(k)].convert_to<double>());
+    for (int i = 0; i < 9; ++i)
+        QCOMPARE(b.stato.terne->P(i), p.ValorePolinomio(b.stato.punti.X(i)));
+}
+
+void TestCurvello::quadrati()
+{
+    Banco b;
+    b.punti({{1, 1}, {2, 4}, {3, 9}});
+    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
+    QVERIFY(std::abs(b.stato.polinomio->Coeff(0)) < 1e-14);
+    QVERIFY(std::abs(b.stato.polinomio->Coeff(1)) < 1e-14);
+    QCOMPARE(b.stato.polinomio->Coeff(2), 1.0);
+    const RisultatoCalcolo r = b.calcola("3");
+    QCOMPARE(r.esito, EsitoCalcolo::Rifiutato);
+    QCOMPARE(r.messaggio, 6);
+    QCOMPARE(b.messaggi, QStringList{"Il grado 3 non puo' essere >= al numero di punti 3 "});
+}
+
+void TestCurvello::zeroAllaZeroValeUno()
+{
+    Banco b;
+    b.punti({{0, 1}, {1, 3}});
+    QCOMPARE(b.calcola("1").esito, EsitoCalcolo::Riuscito);
+    QCOMPARE(b.stato.polinomio->Coeff(0), 1.0);
+    QCOMPARE(b.stato.polinomio->Coeff(1), 2.0);
+}
+
+void TestCurvello::testoDelGrado_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<bool>("inglese");
+    QTest::addColumn<int>("messaggio");  // 0: accepted, -1: silent end
+    QTest::addColumn<QString>("atteso");
+    const QString m2 = "Inserire un grado per il polinomio approssimante";
+    const QString m3 = "Il grado del polinomio approssimante non può essere minore o uguale a zero.";
+    const QString m4 = "Il grado del polinomio deve essere un numero intero compreso tra 1 e 10";
+    QTest::newRow("vuoto") << "" << false << 2 << m2;
+    QTest::newRow("0") << "0" << false << 3 << m3;
+    QTest::newRow("-2") << "-2" << false << 3 << m3;
+    QTest::newRow("abc") << "abc" << false << 3 << m3;
+    QTest::newRow("0,5") << "0,5" << false << 3 << m3;
+    QTest::newRow("solo blank") << "   " << false << 3 << m3;
+    QTest::newRow("11") << "11" << false << 4 << m4;
+    QTest::newRow("2,5") << "2,5" << false << 4 << m4;
+    QTest::newRow("2.5 col punto come gruppo") << "2.5" << false << 4 << m4;
+    QTest::newRow("1e400") << "1e400" << false << -1 << "";
+    QTest::newRow("3,0") << "3,0" << false << 0 << "";
+    QTest::newRow(" 3 ") << " 3 " << false << 0 << "";
+    QTest::newRow("10") << "10" << false << 0 << "";
+    QTest::newRow("1e1") << "1e1" << false << 0 << "";
+    QTest::newRow("3x") << "3x" << false << -1 << "";
+    QTest::newRow("3 4") << "3 4" << false << -1 << "";
+    QTest::newRow("en 3.0") << "3.0" << true << 0 << "";
+    QTest::newRow("en 3,0 vale 30") << "3,0" << true << 4 << m4;
+    QTest::newRow("en 2.5") << "2.5" << true << 4 << m4;
+}
+
+void TestCurvello::testoDelGrado()
+{
+    QFETCH(QString, testo);
+    QFETCH(bool, inglese);
+    QFETCH(int, messaggio);
+    QFETCH(QString, atteso);
+    Banco b;
+    for (int i = 0; i < 12; ++i)
+        b.stato.punti.Add(i, i * i % 7);
+    const RisultatoCalcolo r = b.calcola(testo, inglese ? Separatori::Inglesi() : Separatori::Italiani());
+    if (messaggio > 0) {
+        QCOMPARE(r.esito, EsitoCalcolo::Rifiutato);
+        QCOMPARE(r.messaggio, messaggio);
+        QCOMPARE(b.messaggi, QStringList{atteso});
+        QCOMPARE(b.avanzamento.mostrato, 0);
+    } else if (messaggio < 0) {
+        QCOMPARE(r.esito, EsitoCalcolo::Interrotto);
+        QVERIFY(b.messaggi.isEmpty());
+        QVERIFY(b.stati.isEmpty());
+    } else {
+        QCOMPARE(r.esito, EsitoCalcolo::Riuscito);
+        QCOMPARE(b.stato.polinomio->NumeroElementi(), b.stato.polinomio->Grado() + 1);
+    }
+}
+
+void TestCurvello::centoPuntiSiCentounoNo()
+{
+    Banco b;
+    for (int i = 0; i < 101; ++i)
+        b.stato.punti.Add(i, std::sin(i));
+    const RisultatoCalcolo r = b.calcola("2");
+    QCOMPARE(r.messaggio, 5);
+    QCOMPARE(b.messaggi, QStringList{"Il numero di punti e' > di 100"});
+    QCOMPARE(b.stato.polinomio->Grado(), int16_t(2));
+    QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), 101);
+    b.stato.punti.Vuota();
+    for (int i = 0; i < 100; ++i)
+        b.stato.punti.Add(i, std::sin(i));
+    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
+    QCOMPARE(b.stato.terne->NumeroElementi(), 100);
+}
+
+void TestCurvello::pivotNulloMostraM7()
+{
+    Banco b;
+    b.stato.punti.RiempiEsempio();
+    QCOMPARE(b.calcola("1").esito, EsitoCalcolo::Riuscito);
+    b.stati.clear();
+    b.punti({{2, 1}, {2, 2}, {2, 3}});
+    const RisultatoCalcolo r = b.calcola("2");
+    QCOMPARE(r.esito, EsitoCalcolo::Rifiutato);
+    QCOMPARE(r.messaggio, 7);
+    QCOMPARE(b.messaggi, QStringList{"divisione per zero nell'eliminazione gaussiana !!!"});
+    QVERIFY(b.messaggioConAvanzamentoAperto);
+    QCOMPARE(b.avanzamento.chiuso, b.avanzamento.mostrato);
+    // No results: no coefficients, the earlier triples, no state change; C
+    // keeps the earlier solve.
+    QCOMPARE(b.stato.polinomio->Grado(), int16_t(2));
+    QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
+    QCOMPARE(b.stato.terne->NumeroElementi(), 9);
+    QVERIFY(b.stati.isEmpty());
+    QCOMPARE(b.motore.C(0), 31.0 / 9.0);
+}
+
+void TestCurvello::fineSilenziosa_data()
+{
+    QTest::addColumn<QList<QPointF>>("punti");
+    QTest::addColumn<QString>("grado");
+    QTest::addColumn<int>("causa");
+    QTest::newRow("due X uguali: ultimo pivot nullo")
+        << QList<QPointF>{{2, 1}, {2, 5}} << "1" << int(CausaInterruzione::UltimoPivotNullo);
+    QTest::newRow("tutte le X nulle") << QList<QPointF>{{0, 1}, {0, 2}, {0, 3}} << "2"
+                                      << int(CausaInterruzione::RigaNulla);
+    QTest::newRow("potenza oltre l'intervallo") << QList<QPointF>{{1e100, 1}, {2, 2}, {3, 3}} << "2"
+                                                << int(CausaInterruzione::FuoriIntervallo);
+    QTest::newRow("somma oltre l'intervallo") << QList<QPointF>{{1e308, 1}, {1e308, 2}, {3, 3}} << "1"
+                                              << int(CausaInterruzione::FuoriIntervallo);
+    QTest::newRow("prodotto Y per X oltre l'intervallo") << QList<QPointF>{{1e200, 1e200}, {1, 2}} << "1"
+                                                         << int(CausaInterruzione::FuoriIntervallo);
+    QTest::newRow("Y infinita") << QList<QPointF>{{1, qInf()}, {2, 2}} << "1"
+                                << int(CausaInterruzione::FuoriIntervallo);
+    QTest::newRow("X non numero") << QList<QPointF>{{qQNaN(), 1}, {2, 2}} << "1"
+                                  << int(CausaInterruzione::FuoriIntervallo);
+    QTest::newRow("3x") << QList<QPointF>{{1, 1}, {2, 2}} << "3x" << int(CausaInterruzione::GradoNonConvertibile);
+}
+
+void TestCurvello::fineSilenziosa()
+{
+    QFETCH(QList<QPointF>, punti);
+    QFETCH(QString, grado);
+    QFETCH(int, causa);
+    Banco b;
+    b.stato.punti.RiempiEsempio();
+    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
+    b.stati.clear();
+    b.stato.punti.Vuota();
+    for (const QPointF& p : punti)
+        b.stato.punti.Add(p.x(), p.y());
+    const RisultatoCalcolo r = b.calcola(grado);
+    QCOMPARE(r.esito, EsitoCalcolo::Interrotto);
+    QCOMPARE(int(r.causa), causa);
+    QVERIFY(!DescriviInterruzione(r.causa).empty());
+    QVERIFY(b.messaggi.isEmpty());
+    QVERIFY(b.stati.isEmpty());
+    QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
+    QCOMPARE(b.stato.terne->NumeroElementi(), 9);  // the earlier fit's triples
+    QCOMPARE(b.avanzamento.chiuso, b.avanzamento.mostrato);
+    QVERIFY(!b.avanzamento.aperto);
+}
+
+void TestCurvello::cosaLasciaOgniEsito()
+{
+    struct Caso {
+        const char* grado;
+        int punti;
+        int gradoLasciato;
+        int copia;
+    };
+    // M2 / M3 / M4 leave an empty snapshot and degree 0; M5 / M6 a copy and the degree.
+    const Caso casi[] = {{"", 9, 0, 0}, {"0", 9, 0, 0}, {"12", 9, 0, 0}, {"9", 9, 9, 9}, {"3", 101, 3, 101}};
+    for (const Caso& c : casi) {
+        Banco b;
+        b.stato.punti.RiempiEsempio();
+        QCOMPARE(b.calcola("1").esito, EsitoCalcolo::Riuscito);
+        const XYPoli* terne = b.stato.terne.get();
+        for (int i = 9; i < c.punti; ++i)
+            b.stato.punti.Add(i, i);
+        QCOMPARE(b.calcola(c.grado).esito, EsitoCalcolo::Rifiutato);
+        QCOMPARE(int(b.stato.polinomio->Grado()), c.gradoLasciato);
+        QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
+        QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), c.copia);
+        QCOMPARE(b.stato.terne.get(), terne);
+        QCOMPARE(b.stato.terne->NumeroElementi(), 9);
+        QCOMPARE(b.stati, QList<int>{3});
+    }
+}
+
+void TestCurvello::insiemeVuotoSostituisceIlPolinomio()
+{
+    Banco b;
+    b.stato.punti.RiempiEsempio();
+    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
+    b.stato.punti.Vuota();
+    const RisultatoCalcolo r = b.calcola("2");
+    QCOMPARE(r.messaggio, 1);
+    QCOMPARE(b.messaggi.last(), QString("Non soo state inserite coppie X - Y, inserirle e poi ripremere Calcola"));
+    QCOMPARE(b.stato.polinomio->Grado(), int16_t(0));
+    QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
+    QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), 0);
+}
+
+void TestCurvello::avanzamento_data()
+{
+    QTest::addColumn<int>("grado");
+    QTest::addColumn<int>("punti");
+    QTest::newRow("grado 2 sull'esempio") << 2 << 9;
+    QTest::newRow("grado 10 su 100 punti") << 10 << 100;
+    QTest::newRow("grado 1 su 2 punti") << 1 << 2;
+}
+
+void TestCurvello::avanzamento()
+{
+    QFETCH(int, grado);
+    QFETCH(int, punti);
+    Banco b;
+    for (int i = 0; i < punti; ++i)
+        b.stato.punti.Add(i * 0.5 - 3, std::cos(i));
+    QCOMPARE(b.calcola(QString::number(grado)).esito, EsitoCalcolo::Riuscito);
+    const int totale = (grado + 1) * (grado + 1) * punti;
+    QCOMPARE(b.avanzamento.mostrato, 1);
+    QCOMPARE(b.avanzamento.chiuso, 1);
+    QCOMPARE(b.avanzamento.passi, totale + 1);  // the bar is first set to 0
+    QCOMPARE(b.avanzamento.ultimo, static_cast<float>(double(totale - 1) / totale * 100.0));
+}
+
+void TestCurvello::accuratezza_data()
+{
+    QTest::addColumn<int>("grado");
+    QTest::addColumn<QList<QPointF>>("punti");
+    QList<QPointF> p82, p21, p100, pvicini;
+    for (int i = 0; i < 82; ++i) {
+        const double x = -9.0 + 6.0 * i / 81.0;
+        p82 << QPointF(x, std::exp(x / 3.0) + 0.1 * std::sin(7 * x));
+    }
+    for (int i = 0; i <= 20; ++i)
+        p21 << QPointF(i, 3.0 - 0.5 * i + 0.01 * i * i * i + (i % 3));
+    for (int i = 1; i <= 100; ++i)
+        p100 << QPointF(i, std::log(i) * 10.0 + (i % 7));
+    for (int i = 0; i < 60; ++i)
+        pvicini << QPointF(1000.0 + i * 0.01, std::sin(i * 0.2));
+    QTest::newRow("grado 10, 82 punti tra -9 e -3") << 10 << p82;
+    QTest::newRow("grado 5, X da 0 a 20") << 5 << p21;
+    QTest::newRow("grado 10, X da 1 a 100") << 10 << p100;
+    QTest::newRow("grado 4, X vicine a 1000") << 4 << pvicini;
+    QList<QPointF> anni;
+    for (int i = 0; i <= 30; ++i)
+        anni << QPointF(1990 + i, 50.0 + 3.0 * std::sin(i * 0.4) + i);
+    QTest::newRow("grado 5, anni 1990-2020") << 5 << anni;
+    QTest::newRow("grado 8, anni 1990-2020") << 8 << anni;
+    QTest::newRow("grado 10, anni 1990-2020") << 10 << anni;
+}
+
+void TestCurvello::accuratezza()
+{
+    QFETCH(int, grado);
+    QFETCH(QList<QPointF>, punti);
+    Banco b;
+    for (const QPointF& p : punti)
+        b.stato.punti.Add(p.x(), p.y());
+    QCOMPARE(b.calcola(QString::number(grado)).esito, EsitoCalcolo::Riuscito);
+    const auto esatta = SoluzioneEsatta(b.stato.punti, grado);
+    for (int k = 0; k <= grado; ++k) {
+        const double e = esatta[static_cast<size_t>(k)].convert_to<double>();
+        const double c = b.stato.polinomio->Coeff(k);
+        QVERIFY2(std::abs(c - e) <= 1e-13 * std::abs(e),
+                 qPrintable(QString("C(%1) = %2, esatto %3").arg(k).arg(c, 0, 'g', 17).arg(e, 0, 'g', 17)));
+    }
+}
+
+void TestCurvello::ingressiCasuali()
+{
+    std::mt19937 gen(4242);
+    auto intero = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); };
+    const std::string alfabeto = "0123456789,.-+eEdD x\t\n";
+    const std::vector<std::string> semi = {"1", "2", "3,0", "10", "1e1", "-3", "0,5", "", "abc", "11"};
+    bool selvaggio = false;  // wild trials draw extreme magnitudes, tame ones ordinary data
+    auto valore = [&]() -> double {
+        if (!selvaggio)
+            return intero(0, 1) ? intero(-20, 20) : std::uniform_real_distribution<double>(-100, 100)(gen);
+        switch (intero(0, 5)) {
+        case 0: return 0.0;
+        case 1: return intero(-5, 5);
+        case 2: return std::ldexp(intero(-1000, 1000), intero(-1074, 1000));
+        case 3: return intero(0, 1) ? DBL_MAX : -DBL_MAX;
+        case 4: return std::uniform_real_distribution<double>(-1e6, 1e6)(gen);
+        default: return std::ldexp(1.0, intero(-1074, -1000));
+        }
+    };
+    int riusciti = 0;
+    for (int prova = 0; prova < 1500; ++prova) {
+        Banco b;
+        selvaggio = prova % 2 == 1;
+        const int n = intero(0, 105);
+        std::vector<double> xs;
+        for (int i = 0; i < n; ++i) {
+            const double x = (i > 0 && intero(0, 4) == 0) ? xs[static_cast<size_t>(intero(0, i - 1))] : valore();
+            xs.push_back(x);
+            b.stato.punti.Add(x, valore());
+        }
+        std::string testo = semi[static_cast<size_t>(intero(0, int(semi.size()) - 1))];
+        for (int m = selvaggio ? intero(0, 3) : 0; m > 0; --m) {
+            const size_t pos = testo.empty() ? 0 : static_cast<size_t>(intero(0, int(testo.size())));
+            testo.insert(pos, 1, alfabeto[static_cast<size_t>(intero(0, int(alfabeto.size()) - 1))]);
+        }
+        const RisultatoCalcolo r = b.motore.CalcolaPolinomio(testo, Separatori::Italiani());
+        QCOMPARE(b.avanzamento.chiuso, b.avanzamento.mostrato);
+        if (r.esito == EsitoCalcolo::Rifiutato) {
+            QCOMPARE(b.messaggi.size(), 1);
+            QCOMPARE(b.messaggi.first(), QString::fromStdString(r.testo));
+        } else {
+            QVERIFY(b.messaggi.isEmpty());
+        }
+        if (r.esito == EsitoCalcolo::Riuscito) {
+            ++riusciti;
+            const Polinomio& p = *b.stato.polinomio;
+            QCOMPARE(p.NumeroElementi(), p.Grado() + 1);
+            for (int k = 0; k <= p.Grado(); ++k)
+                QVERIFY(std::isfinite(p.Coeff(k)));
+            QCOMPARE(b.stato.terne->NumeroElementi(), n);
+            for (int i = 0; i < n; ++i)
+                QVERIFY(std::isfinite(b.stato.terne->P(i)));
+            QCOMPARE(b.stati, QList<int>{3});
+        } else {
+            QVERIFY(b.stati.isEmpty());
+            QCOMPARE(b.stato.terne->NumeroElementi(), 0);
+        }
+    }
+    QVERIFY(riusciti > 100);
+}
+
+QTEST_APPLESS_MAIN(TestCurvello)
 #include "test_curvello.moc"

@@ -5,23 +5,34 @@
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
 #include <cfloat>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
 
-// 113 bits (34 decimal digits): enough for the normal equations of degree 10
-// on a hundred points to lose no digit that a double can hold.
-using Reale = boost::multiprecision::cpp_bin_float_quad;
+// 113 bits (34 decimal digits) hold the normal equations of most data sets to
+// double accuracy; the wider two serve the few that need more.
+using RealeQuad = boost::multiprecision::cpp_bin_float_quad;
+using RealeLargo = boost::multiprecision::number<boost::multiprecision::cpp_bin_float<80>>;
+using RealeLarghissimo = boost::multiprecision::number<boost::multiprecision::cpp_bin_float<200>>;
 
 constexpr int RigheA = 12;
 constexpr int ColonneA = 13;
 
 } // namespace
 
+template <class R>
 struct Curvello::Sistema {
-    std::array<std::array<Reale, ColonneA>, RigheA> a{};
-    Reale& operator()(int i, int j) { return a[static_cast<size_t>(i)][static_cast<size_t>(j)]; }
+    std::array<std::array<R, ColonneA>, RigheA> a{};
+    R& operator()(int i, int j) { return a[static_cast<size_t>(i)][static_cast<size_t>(j)]; }
+};
+
+struct Curvello::Sistemi {
+    Sistema<RealeQuad> quad;
+    Sistema<RealeLargo> largo;
+    Sistema<RealeLarghissimo> larghissimo;
 };
 
 class Curvello::ErroreSilenzioso {
@@ -31,12 +42,6 @@ public:
 };
 
 namespace {
-
-const Reale& MassimoDouble()
-{
-    static const Reale massimo(DBL_MAX);
-    return massimo;
-}
 
 // Closes the progress window however the build of the system ends.
 class FinestraAvanzamento {
@@ -85,7 +90,7 @@ std::string DescriviInterruzione(CausaInterruzione causa)
 }
 
 Curvello::Curvello(StatoProgramma& stato, CanaliCalcolo canali)
-    : stato_(stato), canali_(std::move(canali)), a_(std::make_unique<Sistema>())
+    : stato_(stato), canali_(std::move(canali)), a_(std::make_unique<Sistemi>())
 {
 }
 
@@ -218,27 +223,62 @@ void Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti)
 
     const int n = punti;
     const int N = gr + 1;
+    RiempiSistema(a_->quad, N);
+    // The bar advances once per matrix term and point, as the terms are built.
+    const double totale = static_cast<double>(N) * N * n;
+    for (long contatore = 0; contatore < static_cast<long>(totale); ++contatore)
+        avanzamento.Avanza(static_cast<float>(static_cast<double>(contatore) / totale * 100.0));
+
+    std::array<double, 12> c{};
+    double pivotMinimo = 0;
+    if (EliminazioneGaussiana(a_->quad, static_cast<int16_t>(N), c, pivotMinimo) == Eliminazione::PivotNullo) {
+        if (canali_.messaggio)
+            canali_.messaggio(TestoMessaggio(7, stato_.limiti));
+        esitoEliminazione_ = 7;
+        return;
+    }
+    // Rows are scaled to a largest entry of 1, so the smallest pivot tells how
+    // many digits the solve loses; redo it wider while they are too many.
+    auto abbastanza = [&](int bit) { return std::ldexp(1.0, -bit) / pivotMinimo < 1e-18; };
+    if (!abbastanza(std::numeric_limits<RealeQuad>::digits)) {
+        RiempiSistema(a_->largo, N);
+        std::array<double, 12> c2{};
+        double pm = 0;
+        if (EliminazioneGaussiana(a_->largo, static_cast<int16_t>(N), c2, pm) == Eliminazione::Risolta) {
+            c = c2;
+            pivotMinimo = pm;
+            if (!abbastanza(std::numeric_limits<RealeLargo>::digits)) {
+                RiempiSistema(a_->larghissimo, N);
+                if (EliminazioneGaussiana(a_->larghissimo, static_cast<int16_t>(N), c2, pm) == Eliminazione::Risolta)
+                    c = c2;
+            }
+        }
+    }
+    for (int k = 0; k < N; ++k)
+        c_[static_cast<size_t>(k)] = c[static_cast<size_t>(k)];
+}
+
+template <class R>
+void Curvello::RiempiSistema(Sistema<R>& A, int N)
+{
     const MySource& copia = *stato_.oggcoppiecopia;
-    auto verifica = [](const Reale& v) {
-        if (abs(v) > MassimoDouble())
+    const int n = copia.NumeroElementi();
+    static const R massimo(DBL_MAX);
+    auto verifica = [](const R& v) {
+        if (abs(v) > massimo)
             throw ErroreSilenzioso(CausaInterruzione::FuoriIntervallo);
     };
-
-    std::vector<Reale> x(static_cast<size_t>(n)), y(static_cast<size_t>(n)), potenza(static_cast<size_t>(n), Reale(1));
+    std::vector<R> x(static_cast<size_t>(n)), y(static_cast<size_t>(n)), potenza(static_cast<size_t>(n), R(1));
     for (int l = 0; l < n; ++l) {
         if (!std::isfinite(copia.X(l)) || !std::isfinite(copia.Y(l)))
             throw ErroreSilenzioso(CausaInterruzione::FuoriIntervallo);
         x[static_cast<size_t>(l)] = copia.X(l);
         y[static_cast<size_t>(l)] = copia.Y(l);
     }
-
-    // Each power sum is the same for every term with the same exponent, so it
-    // is summed once, in point order; x^0 is 1, also for x = 0.
-    std::array<Reale, 2 * RigheA> somme{};   // sum of x^p
-    std::array<Reale, RigheA> termini{};      // sum of y * x^p
-    int ultimo = -1;
-    auto calcolaPotenza = [&](int p) {
-        Reale somma = 0, termine = 0;
+    // A(i, j) = sum of x^(i+j-2), A(i, N+1) = sum of y * x^(i-1), 0^0 = 1.
+    // Terms with the same exponent share one sum, added in point order.
+    for (int p = 0; p <= 2 * N - 2; ++p) {
+        R somma = 0, termine = 0;
         for (size_t l = 0; l < potenza.size(); ++l) {
             if (p > 0) {
                 potenza[l] *= x[l];
@@ -247,52 +287,34 @@ void Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti)
             somma += potenza[l];
             verifica(somma);
             if (p < N) {
-                const Reale prodotto = y[l] * potenza[l];
+                const R prodotto = y[l] * potenza[l];
                 verifica(prodotto);
                 termine += prodotto;
                 verifica(termine);
             }
         }
-        somme[static_cast<size_t>(p)] = somma;
+        for (int i = 1; i <= N; ++i)
+            if (const int j = p + 2 - i; j >= 1 && j <= N)
+                A(i, j) = somma;
         if (p < N)
-            termini[static_cast<size_t>(p)] = termine;
-    };
-
-    Sistema& A = *a_;
-    const double totale = static_cast<double>(N) * N * n;
-    long contatore = 0;
-    for (int i = 1; i <= N; ++i) {
-        for (int j = 1; j <= N; ++j) {
-            const int p = i + j - 2;
-            while (ultimo < p)
-                calcolaPotenza(++ultimo);
-            A(i, j) = somme[static_cast<size_t>(p)];
-            for (int l = 1; l <= n; ++l)
-                avanzamento.Avanza(static_cast<float>(static_cast<double>(contatore++) / totale * 100.0));
-        }
-        A(i, N + 1) = termini[static_cast<size_t>(i - 1)];
+            A(p + 1, N + 1) = termine;
     }
-
-    if (!EliminazioneGaussiana(static_cast<int16_t>(N)))
-        esitoEliminazione_ = 7;
 }
 
-bool Curvello::EliminazioneGaussiana(const int16_t& n)
+template <class R>
+Curvello::Eliminazione Curvello::EliminazioneGaussiana(Sistema<R>& A, const int16_t& n, std::array<double, 12>& c,
+                                                       double& pivotMinimo)
 {
-    Sistema& A = *a_;
     const int N = n;
     if (stato_.limiti.ScalaturaRighe != 0)
-        ScalaRighe(n);
+        ScalaRighe(A, n);
     for (int k = 1; k <= N - 1; ++k) {
         if (stato_.limiti.PivotParziale != 0)
-            PivotParziale(n, static_cast<int16_t>(k));
+            PivotParziale(A, n, static_cast<int16_t>(k));
         for (int i = k + 1; i <= N; ++i) {
-            if (A(k, k) == 0) {
-                if (canali_.messaggio)
-                    canali_.messaggio(TestoMessaggio(7, stato_.limiti));
-                return false;
-            }
-            const Reale m = A(i, k) / A(k, k);
+            if (A(k, k) == 0)
+                return Eliminazione::PivotNullo;
+            const R m = A(i, k) / A(k, k);
             for (int j = k + 1; j <= N + 1; ++j)
                 A(i, j) -= m * A(k, j);
         }
@@ -300,33 +322,33 @@ bool Curvello::EliminazioneGaussiana(const int16_t& n)
 
     if (A(N, N) == 0)
         throw ErroreSilenzioso(CausaInterruzione::UltimoPivotNullo);
-    std::array<Reale, RigheA> c{};
-    c[static_cast<size_t>(N - 1)] = A(N, N + 1) / A(N, N);
+    std::array<R, 12> cw{};
+    cw[static_cast<size_t>(N - 1)] = A(N, N + 1) / A(N, N);
     for (int i = N - 1; i >= 1; --i) {
-        Reale s = 0;
+        R s = 0;
         for (int j = i + 1; j <= N; ++j)
-            s += A(i, j) * c[static_cast<size_t>(j - 1)];
+            s += A(i, j) * cw[static_cast<size_t>(j - 1)];
         if (A(i, i) == 0)
             throw ErroreSilenzioso(CausaInterruzione::UltimoPivotNullo);
-        c[static_cast<size_t>(i - 1)] = (A(i, N + 1) - s) / A(i, i);
+        cw[static_cast<size_t>(i - 1)] = (A(i, N + 1) - s) / A(i, i);
     }
-    std::array<double, RigheA> risultato{};
+    pivotMinimo = std::numeric_limits<double>::infinity();
+    for (int k = 1; k <= N; ++k)
+        pivotMinimo = std::min(pivotMinimo, abs(A(k, k)).template convert_to<double>());
     for (int k = 0; k < N; ++k) {
-        risultato[static_cast<size_t>(k)] = c[static_cast<size_t>(k)].convert_to<double>();
-        if (!std::isfinite(risultato[static_cast<size_t>(k)]))
+        c[static_cast<size_t>(k)] = cw[static_cast<size_t>(k)].template convert_to<double>();
+        if (!std::isfinite(c[static_cast<size_t>(k)]))
             throw ErroreSilenzioso(CausaInterruzione::FuoriIntervallo);
     }
-    for (int k = 0; k < N; ++k)
-        c_[static_cast<size_t>(k)] = risultato[static_cast<size_t>(k)];
-    return true;
+    return Eliminazione::Risolta;
 }
 
-void Curvello::ScalaRighe(const int16_t& n)
+template <class R>
+void Curvello::ScalaRighe(Sistema<R>& A, const int16_t& n)
 {
-    Sistema& A = *a_;
     const int N = n;
     for (int i = 1; i <= N; ++i) {
-        Reale s = 0;
+        R s = 0;
         for (int j = 1; j <= N; ++j)
             if (abs(A(i, j)) > s)
                 s = abs(A(i, j));
@@ -337,13 +359,13 @@ void Curvello::ScalaRighe(const int16_t& n)
     }
 }
 
-void Curvello::PivotParziale(const int16_t& n, int16_t k)
+template <class R>
+void Curvello::PivotParziale(Sistema<R>& A, const int16_t& n, int16_t k)
 {
-    Sistema& A = *a_;
     const int N = n;
     if (k >= N)
         return;
-    Reale migliore = abs(A(k, k));
+    R migliore = abs(A(k, k));
     int p = k;
     for (int r = k + 1; r <= N; ++r) {
         if (abs(A(r, k)) - migliore >= 0) {

@@ -54,8 +54,9 @@ std::string DescriviInterruzione(CausaInterruzione causa);
 
 // The least-squares fit: normal equations, Gaussian elimination with row
 // scaling and partial pivoting, back-substitution. The equations are built and
-// solved in a 113-bit binary float so that ill-conditioned data sets still give
-// every coefficient to double accuracy.
+// solved in a 113-bit binary float, and again in a wider one when the pivots
+// show that 113 bits cannot hold the answer to double accuracy: in doubles, an
+// ill-conditioned but ordinary data set gives coefficients with no correct digit.
 class Curvello {
 public:
     Curvello(StatoProgramma& stato, CanaliCalcolo canali);
@@ -75,20 +76,25 @@ public:
                                       int32_t punti = 0);
 
 private:
-    struct Sistema;
+    template <class R> struct Sistema;
+    struct Sistemi;
     class ErroreSilenzioso;
+    enum class Eliminazione { Risolta, PivotNullo };
 
     void CopiaCoppie();
     void CostruisciSistema(const int16_t& gr, const int16_t& punti);
-    bool EliminazioneGaussiana(const int16_t& n);
-    void ScalaRighe(const int16_t& n);
-    void PivotParziale(const int16_t& n, int16_t k);
+    template <class R> void RiempiSistema(Sistema<R>& A, int N);
+    template <class R>
+    Eliminazione EliminazioneGaussiana(Sistema<R>& A, const int16_t& n, std::array<double, 12>& c,
+                                       double& pivotMinimo);
+    template <class R> void ScalaRighe(Sistema<R>& A, const int16_t& n);
+    template <class R> void PivotParziale(Sistema<R>& A, const int16_t& n, int16_t k);
     void CalcolaTerne();
     void rifiuta(RisultatoCalcolo& r, int numero, int16_t gr = 0, int32_t punti = 0);
 
     StatoProgramma& stato_;
     CanaliCalcolo canali_;
-    std::unique_ptr<Sistema> a_;  // A: rows 0..11, columns 0..12, kept between runs
+    std::unique_ptr<Sistemi> a_;  // A: rows 0..11, columns 0..12, kept between runs
     std::array<double, 12> c_{};
     int16_t gr_ = 0;
     int esitoEliminazione_ = 0;  // 7 when the elimination met a zero pivot
