@@ -240,18 +240,22 @@ class LettoreDati {
 public:
     LettoreDati(std::istream& ingresso, const std::string& nome) : campi_(ingresso, nome), nome_(nome) {}
 
-    // The next field; `mancante` says what the file lacks when it has ended.
-    Campo Richiedi(const std::string& mancante)
+    // The next field; `mancante()` says what the file lacks when it has ended
+    // (built only then: the loop over the points is hot).
+    template <typename Mancante>
+    Campo Richiedi(const Mancante& mancante)
     {
         auto campo = campi_.Prossimo();
-        if (!campo) throw ErroreFileDati(IlFile(nome_) + " è incompleto: " + mancante + ".");
+        if (!campo) throw ErroreFileDati(IlFile(nome_) + " è incompleto: " + mancante() + ".");
         return std::move(*campo);
     }
 
-    // A field that must be a number; `cosa` names it in a message.
-    double Numero(const Campo& campo, const std::string& cosa)
+    // A field that must be a number; `nomeCampo()` names it in a message.
+    template <typename NomeCampo>
+    double Numero(const Campo& campo, const NomeCampo& nomeCampo)
     {
         if (auto v = LeggiNumeroCampo(campo.testo)) return *v;
+        const std::string cosa = nomeCampo();
         if (campo.testo.empty() && !campo.virgolette)
             throw NonValido(nome_, campo.riga, cosa + " è un campo vuoto, non un numero");
         throw NonValido(nome_, campo.riga, cosa + " (" + CitaCampo(campo.testo) + ") non è un numero");
@@ -325,8 +329,8 @@ void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& 
 {
     LettoreDati lettore(ingresso, nome);
 
-    const Campo campoN = lettore.Richiedi("mancano il numero di punti e il grado");
-    const double valoreN = lettore.Numero(campoN, "il numero di punti");
+    const Campo campoN = lettore.Richiedi([] { return std::string("mancano il numero di punti e il grado"); });
+    const double valoreN = lettore.Numero(campoN, [] { return std::string("il numero di punti"); });
     int32_t n = 0;
     try {
         n = ConvertiIntero32(valoreN);
@@ -335,7 +339,7 @@ void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& 
                         "il numero di punti (" + CitaCampo(campoN.testo) + ") è fuori intervallo");
     }
 
-    const Campo campoGrado = lettore.Richiedi("manca il grado dopo il numero di punti");
+    const Campo campoGrado = lettore.Richiedi([] { return std::string("manca il grado dopo il numero di punti"); });
     std::string testoGrado;
     if (!campoGrado.virgolette) {
         if (auto v = LeggiNumeroCampo(campoGrado.testo)) testoGrado = FormaGenerale(*v, sep);
@@ -352,14 +356,18 @@ void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& 
                              " in tutto): nessun punto del file è stato caricato.");
 
     for (int32_t i = 0; i < n; ++i) {
-        const std::string mancante = "finisce dopo " + std::to_string(i) + " dei " +
-                                     std::to_string(n) + " punti annunciati";
-        const std::string punto = " del punto " + std::to_string(i + 1);
-        const double x = lettore.Numero(lettore.Richiedi(mancante), "la X" + punto);
-        const double y = lettore.Numero(lettore.Richiedi(mancante), "la Y" + punto);
+        const auto mancante = [&] {
+            return "finisce dopo " + std::to_string(i) + " dei " + std::to_string(n) + " punti annunciati";
+        };
+        const auto punto = [&](const char* quale) {
+            return std::string(quale) + " del punto " + std::to_string(i + 1);
+        };
+        const double x = lettore.Numero(lettore.Richiedi(mancante), [&] { return punto("la X"); });
+        const double y = lettore.Numero(lettore.Richiedi(mancante), [&] { return punto("la Y"); });
         const Campo campoP = lettore.Richiedi(mancante);
         // P is dropped; empty stands for a value beyond the double range.
-        if (!campoP.testo.empty() || campoP.virgolette) lettore.Numero(campoP, "la P" + punto);
+        if (!campoP.testo.empty() || campoP.virgolette)
+            lettore.Numero(campoP, [&] { return punto("la P"); });
         punti.Add(x, y);
     }
 }
