@@ -83,6 +83,9 @@ QList<QPointF> PuntiDiFile(int n)
     return r;
 }
 
+// Through UTF-16: a narrow string would be taken in the ANSI code page on Windows.
+std::filesystem::path Percorso(const QString& s) { return std::filesystem::path(s.toStdU16String()); }
+
 void Riempi(MySource& s, int quanti)
 {
     for (int i = 0; i < quanti; ++i) s.Add(-1.0 - i, 0.25 * i);
@@ -149,7 +152,7 @@ void TestFileDati::salva()
     // The same bytes reach a file on disk, CR LF untouched.
     QTemporaryDir dir;
     const QString percorso = dir.filePath("dati.cv");
-    SalvaFileDati(stato, std::filesystem::path(percorso.toStdString()));
+    SalvaFileDati(stato, Percorso(percorso));
     QFile f(percorso);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), atteso);
@@ -205,7 +208,7 @@ void TestFileDati::salvaSenzaPolinomioNonToccaIlFile()
     StatoProgramma stato;
     stato.punti.RiempiEsempio();
     try {
-        SalvaFileDati(stato, std::filesystem::path(percorso.toStdString()));
+        SalvaFileDati(stato, Percorso(percorso));
         QFAIL("nessun errore");
     } catch (const ErroreFileDati& e) {
         QCOMPARE(QString::fromUtf8(e.what()),
@@ -223,7 +226,7 @@ void TestFileDati::salvaInCartellaInesistente()
     const QString percorso = dir.filePath("manca/dati.cv");
     const StatoProgramma stato = StatoCon(PuntiTre, 1, {0.5, 1.5});
     try {
-        SalvaFileDati(stato, std::filesystem::path(percorso.toStdString()));
+        SalvaFileDati(stato, Percorso(percorso));
         QFAIL("nessun errore");
     } catch (const ErroreFileDati& e) {
         QCOMPARE(QString::fromUtf8(e.what()), "Impossibile creare il file \"" + percorso + "\".");
@@ -386,7 +389,7 @@ void TestFileDati::caricaFileMancante()
     Riempi(punti, 3);
     bool gradoImpostato = false;
     try {
-        CaricaFileDati(punti, std::filesystem::path(percorso.toStdString()), Separatori::Italiani(),
+        CaricaFileDati(punti, Percorso(percorso), Separatori::Italiani(),
                        [&](const std::string&) { gradoImpostato = true; });
         QFAIL("nessun errore");
     } catch (const ErroreFileDati& e) {
@@ -401,7 +404,7 @@ void TestFileDati::caricaCartella()
     QTemporaryDir dir;
     MySource punti;
     try {
-        CaricaFileDati(punti, std::filesystem::path(dir.path().toStdString()), Separatori::Italiani(), {});
+        CaricaFileDati(punti, Percorso(dir.path()), Separatori::Italiani(), {});
         QFAIL("nessun errore");
     } catch (const ErroreFileDati& e) {
         QCOMPARE(QString::fromUtf8(e.what()), "Impossibile aprire il file \"" + dir.path() + "\": è una cartella.");
@@ -413,7 +416,7 @@ void TestFileDati::percorsoNonAscii()
 {
     QTemporaryDir dir;
     const std::filesystem::path percorso =
-        std::filesystem::path(dir.path().toStdU16String()) / std::filesystem::path(u8"città è ü 数.cv");
+        Percorso(dir.path()) / std::filesystem::path(u8"città è ü 数.cv");
     SalvaFileDati(StatoCon(PuntiTre, 1, {0.5, 1.5}), percorso);
     QVERIFY(QFile::exists(dir.filePath(QString::fromUtf8("città è ü 数.cv"))));
 

@@ -44,8 +44,8 @@ bool Utf8Valido(std::string_view s)
         if (i + seguito >= s.size()) return false;
         for (size_t k = 1; k <= seguito; ++k) {
             const auto d = static_cast<unsigned char>(s[i + k]);
-            const unsigned char lo = k == 1 ? minimo : 0x80;
-            const unsigned char hi = k == 1 ? massimo : 0xBF;
+            const unsigned char lo = k == 1 ? minimo : static_cast<unsigned char>(0x80);
+            const unsigned char hi = k == 1 ? massimo : static_cast<unsigned char>(0xBF);
             if (d < lo || d > hi) return false;
         }
         i += seguito + 1;
@@ -273,7 +273,7 @@ std::string CampoDouble(double v) { return std::isfinite(v) ? FormaScrittura(v) 
 std::string TestoPercorso(const std::filesystem::path& percorso)
 {
     const std::u8string u8 = percorso.u8string();
-    return std::string(u8.begin(), u8.end());
+    return std::string(reinterpret_cast<const char*>(u8.data()), u8.size());
 }
 
 std::string TestoFileDati(const StatoProgramma& stato, const std::string& nome)
