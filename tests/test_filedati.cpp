@@ -353,6 +353,9 @@ void TestFileDati::caricaErrori_data()
     QTest::newRow("campo lungo accorciato nel messaggio")
         << "1,1\r\n" + QByteArray(60, 'a') + ",2,3" << 0 << nessuno << "1"
         << nonValido + "2 la X del punto 1 (\"" + QString(40, 'a') + "...\") non è un numero.";
+    QTest::newRow("UTF-8 accorciato tra un carattere e l'altro")
+        << "1,1\r\n" + QByteArray(39, 'a') + "\xc3\xa8\xc3\xa8,2,3" << 0 << nessuno << "1"
+        << nonValido + "2 la X del punto 1 (\"" + QString(39, 'a') + "...\") non è un numero.";
     QTest::newRow("caratteri di controllo nel messaggio") << QByteArray("1,1\r\n1\x01\x7f,2,3") << 0 << nessuno
                                                           << "1" << nonValido + "2 la X del punto 1 (\"1??\") non è un numero.";
 }

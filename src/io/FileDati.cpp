@@ -77,8 +77,13 @@ std::string CitaCampo(std::string_view testo)
 {
     constexpr size_t Massimo = 40;
     const bool tagliato = testo.size() > Massimo;
-    std::string r = InUtf8(testo.substr(0, Massimo));
-    if (!Utf8Valido(r)) r = InUtf8(std::string_view(r).substr(0, Massimo - 3));  // cut inside a character
+    std::string_view corto = testo.substr(0, Massimo);
+    if (tagliato && Utf8Valido(testo)) {
+        // Cut before a character, not inside it.
+        while (!corto.empty() && (static_cast<unsigned char>(testo[corto.size()]) & 0xC0) == 0x80)
+            corto.remove_suffix(1);
+    }
+    std::string r = InUtf8(corto);
     for (char& c : r)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
     return "\"" + r + (tagliato ? "...\"" : "\"");
