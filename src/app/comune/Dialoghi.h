@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+
+enum class PulsantiMessaggio { Ok, OkAnnulla, SiNo, SiNoAnnulla };
+enum class IconaMessaggio { Nessuna, Informazione, Esclamazione, Critica, Domanda };
+enum class RispostaMessaggio { Ok, Annulla, Si, No };
+
+// Every modal question the program asks goes through here, so that tests can
+// answer instead of a person.
+class Dialoghi {
+public:
+    virtual ~Dialoghi() = default;
+
+    virtual RispostaMessaggio Messaggio(const QString& testo, const QString& titolo,
+                                        PulsantiMessaggio pulsanti, IconaMessaggio icona) = 0;
+
+    // filtro: "Descrizione|modello|Descrizione|modello". Empty result: cancelled.
+    virtual QString NomeFileSalva(const QString& titolo, const QString& filtro,
+                                  const QString& ultimoNome) = 0;
+    virtual QString NomeFileApri(const QString& titolo, const QString& filtro,
+                                 const QString& ultimoNome) = 0;
+
+    // The printer the user picks is configured into stampante. False: cancelled.
+    virtual bool DialogoStampante(QPrinter& stampante, const QString& titolo) = 0;
+};

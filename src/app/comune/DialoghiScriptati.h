@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Dialoghi.h"
+
+#include <QList>
+#include <QQueue>
+
+#include <functional>
+
+// A question as a test sees it.
+struct DomandaDialogo {
+    enum class Tipo { Messaggio, Salva, Apri, Stampante };
+    Tipo tipo = Tipo::Messaggio;
+    QString testo;
+    QString titolo;
+    PulsantiMessaggio pulsanti = PulsantiMessaggio::Ok;
+    IconaMessaggio icona = IconaMessaggio::Nessuna;
+    QString filtro;
+    QString ultimoNome;
+};
+
+// Answers from queues and records every question. With nothing queued it gives
+// the harmless answer: OK for an OK-only box, otherwise Annulla (No for Si/No),
+// no file name, printer dialog cancelled.
+class DialoghiScriptati : public Dialoghi {
+public:
+    void AccodaRisposta(RispostaMessaggio risposta) { risposte_.enqueue(risposta); }
+    void AccodaNomeFile(const QString& nome) { nomi_.enqueue(nome); }
+    void AccodaStampante(bool accettato) { stampanti_.enqueue(accettato); }
+
+    const QList<DomandaDialogo>& Domande() const { return domande_; }
+    void Dimentica() { domande_.clear(); }
+
+    // Runs while a question is "on screen", before it is answered.
+    std::function<void(const DomandaDialogo&)> allaDomanda;
+
+    RispostaMessaggio Messaggio(const QString& testo, const QString& titolo,
+                                PulsantiMessaggio pulsanti, IconaMessaggio icona) override;
+    QString NomeFileSalva(const QString& titolo, const QString& filtro,
+                          const QString& ultimoNome) override;
+    QString NomeFileApri(const QString& titolo, const QString& filtro,
+                         const QString& ultimoNome) override;
+    bool DialogoStampante(QPrinter& stampante, const QString& titolo) override;
+
+private:
+    void registra(const DomandaDialogo& domanda);
+
+    QList<DomandaDialogo> domande_;
+    QQueue<RispostaMessaggio> risposte_;
+    QQueue<QString> nomi_;
+    QQueue<bool> stampanti_;
+};

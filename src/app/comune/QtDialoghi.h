@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Dialoghi.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The program's own answers: real message boxes and the platform's dialogs.
+class QtDialoghi : public Dialoghi {
+public:
+    explicit QtDialoghi(QWidget* proprietario);
+
+    RispostaMessaggio Messaggio(const QString& testo, const QString& titolo,
+                                PulsantiMessaggio pulsanti, IconaMessaggio icona) override;
+    QString NomeFileSalva(const QString& titolo, const QString& filtro,
+                          const QString& ultimoNome) override;
+    QString NomeFileApri(const QString& titolo, const QString& filtro,
+                         const QString& ultimoNome) override;
+    bool DialogoStampante(QPrinter& stampante, const QString& titolo) override;
+
+private:
+    QPointer<QWidget> proprietario_;
+};
+
+// "Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* " becomes the file dialog's
+// "Testo (*.txt);; Tutti i file (*.*)": a description that does not end with
+// its pattern in brackets gets it appended, since Qt reads the pattern there.
+QString FiltroQt(const QString& filtro);
