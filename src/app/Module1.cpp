@@ -1,0 +1,58 @@
+#include "Module1.h"
+
+#include "AvanzamentoSimulazione.h"
+#include "Curvello.h"
+#include "Dialoghi.h"
+#include "frmMain.h"
+
+void ImpostaValoriIniziali(StatoApplicazione& stato)
+{
+    LimitiCalcolo& limiti = stato.programma.limiti;
+    limiti.GradoMassimo = 10;
+    limiti.PuntiMassimi = 100;
+    limiti.ScalaturaRighe = 1;
+    limiti.PivotParziale = 1;
+
+    StatoGrafico& g = stato.grafico;
+    g.ScalaX = 1.0f;
+    g.ScalaY = 1.0f;
+    g.EstensioneX = 100.0f;
+    g.EstensioneY = 100.0f;
+    g.PassoGrafico = 0.1f;
+    g.Particolari = 0;
+    g.CollimatoreAttivo = false;
+    g.ZoomRettangoloAttivo = false;
+    g.DifferenzaAttiva = false;
+}
+
+Applicazione::Applicazione(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi)
+{
+    ImpostaValoriIniziali(stato_);
+    finestra_ = std::make_unique<frmMain>(stato_, impostazioni, std::move(dialoghi));
+    avanzamento_ = std::make_unique<AscoltatoreFinestraAvanzamento>(finestra_.get());
+    frmMain* f = finestra_.get();
+    CanaliCalcolo canali;
+    canali.messaggio = [f](const std::string& testo) { f->MostraMessaggioCalcolo(testo); };
+    canali.avanzamento = avanzamento_.get();
+    canali.impostaStatoComandi = [f](int16_t codice) { f->ImpostaStatoComandi(codice); };
+    motore_ = std::make_unique<Curvello>(stato_.programma, std::move(canali));
+    finestra_->ImpostaMotore(motore_.get());
+}
+
+Applicazione::~Applicazione()
+{
+    // The engine talks to the window: it goes first.
+    motore_.reset();
+    avanzamento_.reset();
+    finestra_.reset();
+}
+
+std::unique_ptr<Applicazione> Main(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi)
+{
+    auto programma = std::make_unique<Applicazione>(impostazioni, std::move(dialoghi));
+    frmMain& finestra = programma->FinestraPrincipale();
+    finestra.MDIForm_Load();
+    finestra.setWindowState(Qt::WindowMaximized);
+    finestra.show();
+    return programma;
+}

@@ -1,0 +1,19 @@
+#include "Module1.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QSettings>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Curvello"));
+    QApplication::setApplicationName(QStringLiteral("Curvello"));
+    QApplication::setApplicationVersion(QStringLiteral(CURVELLO_VERSIONE));
+    QApplication::setWindowIcon(IconaApplicazione());
+
+    QSettings impostazioni(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("Curvello"), QStringLiteral("Curvello"));
+    const auto programma = Main(impostazioni);
+    return app.exec();
+}
