@@ -261,7 +261,8 @@ void TestFileDati::carica_data()
     QTest::newRow("grado 1E+1") << QByteArray("0,1E+1") << "," << nessuno << "10";
     QTest::newRow("grado 3.0") << QByteArray("0, 3.0 ") << "," << nessuno << "3";
     QTest::newRow("grado di testo") << QByteArray("0, tre gradi \r\n") << "," << nessuno << "tre gradi";
-    QTest::newRow("grado tra virgolette") << QByteArray("0,\"2.5\"") << "," << nessuno << "2.5";
+    QTest::newRow("grado tra virgolette") << QByteArray("0,\"1.0\"") << "," << nessuno << "1";
+    QTest::newRow("testo tra virgolette") << QByteArray("0, \" tre \"") << "," << nessuno << " tre ";
     QTest::newRow("virgole tra virgolette") << QByteArray("0, \"a, b\" \r\n") << "," << nessuno << "a, b";
     QTest::newRow("grado vuoto") << QByteArray("0,\r\n") << "," << nessuno << "";
     QTest::newRow("grado in Latin-1") << QByteArray("0,caff\xe8") << "," << nessuno << "caffè";

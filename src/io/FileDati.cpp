@@ -345,11 +345,11 @@ void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& 
     }
 
     const Campo campoGrado = lettore.Richiedi([] { return std::string("manca il grado dopo il numero di punti"); });
-    std::string testoGrado;
-    if (!campoGrado.virgolette) {
-        if (auto v = LeggiNumeroCampo(campoGrado.testo)) testoGrado = FormaGenerale(*v, sep);
-    }
-    if (testoGrado.empty()) testoGrado = InUtf8(campoGrado.testo);
+    // A number, quoted or not, is shown in the user's form: "1.0" left as text
+    // would read as ten where the period groups digits.
+    const auto numeroGrado = LeggiNumeroCampo(campoGrado.testo);
+    const std::string testoGrado =
+        numeroGrado ? FormaGenerale(*numeroGrado, sep) : InUtf8(campoGrado.testo);
     if (impostaTestoGrado) impostaTestoGrado(testoGrado);
 
     // Refuse before appending anything: a half-loaded set is worse than none.

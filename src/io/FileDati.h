@@ -50,9 +50,9 @@ void SalvaFileDati(const StatoProgramma& stato, std::ostream& uscita, const std:
 // at the start is skipped.
 //
 // n is rounded to a whole number (halves to even); a negative n reads no
-// points. The degree is a value of any kind: a number is given in the general
-// form with the user's separators (2.5 -> "2,5" in Italian), anything else as
-// its own text. P must be a number or empty.
+// points. The degree is a value of any kind: a number (quoted or not) is given
+// in the general form with the user's separators (2.5 -> "2,5" in Italian),
+// anything else as its own text. P must be a number or empty.
 //
 // Throws ErroreFileDati when the file cannot be opened, ends early, holds a
 // field that is not a number where one is expected, or announces more points
