@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <stdexcept>
 
@@ -139,9 +138,15 @@ std::string FormaGenerale(double valore, const Separatori& sep)
 {
     if (valore == 0.0)
         valore = 0.0;  // no "-0"
+    // %.15G without the C library's locale and at a fraction of its cost.
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15G", valore);
-    std::string s(buf);
+    const auto fine = std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::general, 15).ptr;
+    std::string s(buf, fine);
+    for (char& c : s)
+        if (c == 'e')
+            c = 'E';
+        else if (c == 'i' || c == 'n' || c == 'f' || c == 'a')
+            c = static_cast<char>(c - 'a' + 'A');
     if (sep.decimale != ".")
         sostituisci(s, '.', sep.decimale);
     return s;
