@@ -76,7 +76,8 @@ void frmMain::CreaMenu()
     mnuFile->addAction(nuovo);
 
     // Never shown: they belong to no menu or toolbar, so neither the mouse nor
-    // their shortcut can reach them; they still take the command state.
+    // their shortcut can reach them. They are not made invisible either, as an
+    // invisible QAction cannot be enabled and they must hold the command state.
     CreaVoce(QStringLiteral("mnuFileOpen"), QStringLiteral("&Apri..."), &frmMain::mnuFileOpen_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     CreaVoce(QStringLiteral("mnuFileSave"), QStringLiteral("&Salva"), &frmMain::mnuFileSave_Click);
@@ -85,8 +86,6 @@ void frmMain::CreaMenu()
     CreaVoce(QStringLiteral("mnuFileEsportaGrafico"), QStringLiteral("Es&porta grafico..."),
              &frmMain::mnuFileEsportaGrafico_Click);
     CreaVoce(QStringLiteral("mnuFilePrint"), QStringLiteral("S&tampa..."), &frmMain::mnuFilePrint_Click);
-    for (QAction* a : VociFileNascoste())
-        a->setVisible(false);
 
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar"));
     mnuFile->addAction(CreaVoce(QStringLiteral("mnuFileExit"), QStringLiteral("&Esci"), &frmMain::mnuFileExit_Click));
