@@ -1,0 +1,167 @@
+// Nothing clipped, nothing overlapping: every text fits its control and the
+// controls of a window keep apart, at 96 DPI and at 144 DPI (twips scaled
+// by 1.5 and fonts half again as large, as a 150% Windows desktop draws them).
+#include "test_app_supporto.h"
+
+#include "AvanzamentoSimulazione.h"
+#include "Disposizione.h"
+#include "frmAbout.h"
+#include "frmOptions.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QString Nome(const QWidget* w)
+{
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+// The control shows its whole text: a wrapped label is tall enough for its
+// lines, any other control at least as large as it needs.
+void TestoIntero(const QWidget* w)
+{
+    auto* etichetta = qobject_cast<const QLabel*>(w);
+    if (etichetta && etichetta->wordWrap()) {
+        QVERIFY2(etichetta->heightForWidth(etichetta->width()) <= etichetta->height(), qPrintable(Nome(w)));
+        return;
+    }
+    const QSize necessaria = DimensioneNecessaria(w);
+    QVERIFY2(w->width() >= necessaria.width() && w->height() >= necessaria.height(),
+             qPrintable(QStringLiteral("%1: %2x%3 < %4x%5").arg(Nome(w)).arg(w->width()).arg(w->height())
+                            .arg(necessaria.width()).arg(necessaria.height())));
+}
+
+void DentroAlGenitore(const QWidget* w)
+{
+    const QRect genitore = w->parentWidget()->rect();
+    QVERIFY2(genitore.contains(w->geometry()), qPrintable(Nome(w)));
+}
+
+void Separati(const QList<QWidget*>& fratelli)
+{
+    for (int i = 0; i < fratelli.size(); ++i)
+        for (int j = i + 1; j < fratelli.size(); ++j)
+            QVERIFY2(!fratelli[i]->geometry().intersects(fratelli[j]->geometry()),
+                     qPrintable(Nome(fratelli[i]) + QStringLiteral(" / ") + Nome(fratelli[j])));
+}
+
+void Controlla(const QList<QWidget*>& fratelli)
+{
+    for (QWidget* w : fratelli) {
+        TestoIntero(w);
+        DentroAlGenitore(w);
+    }
+    Separati(fratelli);
+}
+
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+    QFont fontDiSistema_;
+
+    // 144 DPI: fonts half again as large, twips at 10 a pixel.
+    double Prepara()
+    {
+        QFETCH_GLOBAL(double, dpi);
+        QFont f = fontDiSistema_;
+        f.setPointSizeF(fontDiSistema_.pointSizeF() * dpi / 96.0);
+        QApplication::setFont(f);
+        return dpi;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        LocaleItaliano();
+        fontDiSistema_ = QApplication::font();
+    }
+    void cleanup() { QApplication::setFont(fontDiSistema_); }
+
+    void initTestCase_data()
+    {
+        QTest::addColumn<double>("dpi");
+        QTest::newRow("96 DPI") << 96.0;
+        QTest::newRow("144 DPI") << 144.0;
+    }
+
+    void finestraPrincipale()
+    {
+        const double dpi = Prepara();
+        ProgrammaDiProva p;
+        frmMain& f = p.f();
+        f.DisponiControlli(dpi);
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Controlla({f.Label1, f.GradoPolinomio});
+        QVERIFY(f.Label1->x() <= f.GradoPolinomio->x());
+        for (QAction* a : f.tbToolBar->actions())
+            if (!a->isSeparator())
+                TestoIntero(f.tbToolBar->widgetForAction(a));
+        Separati({f.tbToolBar, f.centralWidget(), f.statusBar()});
+        Separati({f.Picture1, f.AreaFigli()});
+        for (QLabel* l : f.statusBar()->findChildren<QLabel*>())
+            TestoIntero(l);
+    }
+
+    void opzioni()
+    {
+        const double dpi = Prepara();
+        std::string intestazione = "Intestazione di prova";
+        frmOptions d(intestazione, nullptr);
+        d.DisponiControlli(dpi);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        Controlla({d.tbsOptions, d.cmdOK, d.cmdCancel});
+        Separati({d.picOptions[0], d.cmdOK, d.cmdCancel});
+        Controlla({d.fraSample1});
+        Controlla({d.Label1, d.TIntestUtente});
+        // The panel lies on the tab strip's page, below its tabs.
+        const QRect schede = d.tbsOptions->geometry();
+        QVERIFY(schede.contains(d.picOptions[0]->geometry()));
+        QVERIFY(d.picOptions[0]->y() >= schede.top() + d.tbsOptions->tabBar()->height());
+        const QTabBar* barra = d.tbsOptions->tabBar();
+        QVERIFY(barra->fontMetrics().horizontalAdvance(barra->tabText(0)) < barra->tabRect(0).width());
+        QVERIFY(barra->fontMetrics().height() < barra->tabRect(0).height());
+        // The label sits below the frame's caption.
+        QVERIFY(d.Label1->y() >= d.fraSample1->contentsRect().top());
+        QVERIFY(d.TIntestUtente->geometry().bottom() < d.fraSample1->height());
+    }
+
+    void informazioni()
+    {
+        Prepara();
+        frmAbout d(nullptr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QList<QWidget*> figli;
+        for (QWidget* w : d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->isVisible())
+                figli << w;
+        QCOMPARE(figli.size(), 11);  // nine labels, the line and OK
+        Controlla(figli);
+    }
+
+    void avanzamento()
+    {
+        Prepara();
+        AvanzamentoSimulazione w(nullptr);
+        w.Mostra();
+        Controlla({w.Label1, w.BarraAvanzamentoSimulazione});
+        w.Chiudi();
+    }
+};
+
+CURVELLO_TEST_MAIN(TestLayout)
+#include "test_app_layout.moc"
