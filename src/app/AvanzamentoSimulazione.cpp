@@ -38,6 +38,9 @@ void AvanzamentoSimulazione::Mostra()
         r.moveCenter(p->frameGeometry().center());
         move(r.topLeft());
     }
+    inAttesa_ = 0;
+    BarraAvanzamentoSimulazione->setValue(0);
+    ultimoDisegno_.invalidate();
     show();
     raise();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -47,12 +50,19 @@ void AvanzamentoSimulazione::Avanza(float percentuale)
 {
     if (!std::isfinite(percentuale))
         return;
-    const float limitato = std::clamp(percentuale, 0.0f, 100.0f);
-    BarraAvanzamentoSimulazione->setValue(static_cast<int>(limitato));
+    inAttesa_ = static_cast<int>(std::clamp(percentuale, 0.0f, 100.0f));
+    if (inAttesa_ == BarraAvanzamentoSimulazione->value())
+        return;
+    if (ultimoDisegno_.isValid() && ultimoDisegno_.elapsed() < 15 && inAttesa_ > 0)
+        return;
+    BarraAvanzamentoSimulazione->setValue(inAttesa_);
+    ultimoDisegno_.start();
 }
 
 void AvanzamentoSimulazione::Chiudi()
 {
+    // The bar ends where the run left it.
+    BarraAvanzamentoSimulazione->setValue(inAttesa_);
     chiudibile_ = true;
     close();
 }

@@ -2,6 +2,7 @@
 
 #include "Curvello.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -30,6 +31,9 @@ protected:
 
 private:
     bool chiudibile_ = false;
+    // The bar repaints at once on each change: no faster than a screen frame.
+    QElapsedTimer ultimoDisegno_;
+    int inAttesa_ = 0;
 };
 
 // Opens a fresh progress window for each run and destroys it when the run

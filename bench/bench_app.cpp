@@ -1,0 +1,116 @@
+// The shell's timings, offscreen: from process start to the main window on
+// screen, the same inside a running process, and one "Calcolo" of degree 10
+// on 100 points through the real window with its progress window.
+#include "DialoghiScriptati.h"
+#include "Module1.h"
+#include "frmMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const ModoFiglio = "--fino-alla-finestra";
+
+std::unique_ptr<Applicazione> AvviaEMostra(QSettings& impostazioni)
+{
+    auto programma = Main(impostazioni, std::make_unique<DialoghiScriptati>());
+    frmMain& f = programma->FinestraPrincipale();
+    while (!f.windowHandle() || !f.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return programma;
+}
+
+// The child process: starts the program and says when its window is shown.
+int Figlio(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir cartella;
+    QSettings impostazioni(cartella.filePath(QStringLiteral("c.ini")), QSettings::IniFormat);
+    const auto programma = AvviaEMostra(impostazioni);
+    std::puts("mostrata");
+    std::fflush(stdout);
+    return 0;
+}
+
+void BM_DallAvvioAllaFinestra(benchmark::State& state)
+{
+    const QString programma = QCoreApplication::applicationFilePath();
+    for (auto _ : state) {
+        QProcess figlio;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        figlio.setProcessEnvironment(ambiente);
+        QElapsedTimer t;
+        t.start();
+        figlio.start(programma, {QString::fromLatin1(ModoFiglio)});
+        QByteArray uscita;
+        while (!uscita.contains("mostrata") && figlio.waitForReadyRead(30000))
+            uscita += figlio.readAllStandardOutput();
+        state.SetIterationTime(static_cast<double>(t.nsecsElapsed()) / 1e9);
+        figlio.waitForFinished(30000);
+        if (!uscita.contains("mostrata"))
+            state.SkipWithError("la finestra non si è mostrata");
+    }
+}
+BENCHMARK(BM_DallAvvioAllaFinestra)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+void BM_FinestraPrincipaleInProcesso(benchmark::State& state)
+{
+    QTemporaryDir cartella;
+    QSettings impostazioni(cartella.filePath(QStringLiteral("c.ini")), QSettings::IniFormat);
+    for (auto _ : state) {
+        auto programma = AvviaEMostra(impostazioni);
+        benchmark::DoNotOptimize(programma.get());
+        state.PauseTiming();
+        programma.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FinestraPrincipaleInProcesso)->Unit(benchmark::kMillisecond);
+
+void BM_CalcoloGrado10Su100Punti(benchmark::State& state)
+{
+    QTemporaryDir cartella;
+    QSettings impostazioni(cartella.filePath(QStringLiteral("c.ini")), QSettings::IniFormat);
+    auto programma = AvviaEMostra(impostazioni);
+    frmMain& f = programma->FinestraPrincipale();
+    StatoProgramma& stato = programma->Stato().programma;
+    for (int i = 1; i <= 100; ++i)
+        stato.punti.Add(i * 0.37 - 12.0, std::sin(i * 0.1) * 40.0 + i);
+    f.GradoPolinomio->setText(QStringLiteral("10"));
+    QAction* calcolo = f.PulsanteBarra(QStringLiteral("Calcolo"));
+    for (auto _ : state) {
+        f.tbToolBar_ButtonClick(calcolo);
+        if (!stato.polinomio || stato.polinomio->NumeroElementi() != 11)
+            state.SkipWithError("il calcolo non è riuscito");
+    }
+}
+BENCHMARK(BM_CalcoloGrado10Su100Punti)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], ModoFiglio) == 0)
+        return Figlio(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
