@@ -3,6 +3,7 @@
 #include "DialoghiScriptati.h"
 #include "EseguiPasso.h"
 #include "QtDialoghi.h"
+#include "SeparatoriLocale.h"
 #include "Twips.h"
 
 #include <QPrinter>
@@ -65,6 +66,31 @@ private slots:
         QFETCH(QString, filtro);
         QFETCH(QString, atteso);
         QCOMPARE(FiltroQt(filtro), atteso);
+    }
+
+    void separatori_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("decimale");
+        QTest::addColumn<QString>("gruppo");
+        QTest::newRow("italiano") << QLocale(QLocale::Italian, QLocale::Italy) << "," << ".";
+        QTest::newRow("inglese") << QLocale(QLocale::English, QLocale::UnitedStates) << "." << ",";
+        QTest::newRow("svizzero") << QLocale(QLocale::German, QLocale::Switzerland) << "." << "’";
+    }
+    void separatori()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, decimale);
+        QFETCH(QString, gruppo);
+        const Separatori s = SeparatoriLocale(locale);
+        QCOMPARE(QString::fromStdString(s.decimale), decimale);
+        QCOMPARE(QString::fromStdString(s.gruppo), gruppo);
+        // A number in that locale's own form reads back through core's rule.
+        QLocale conGruppi(locale);
+        conGruppi.setNumberOptions({});
+        const std::optional<double> v = ConvertiTesto(conGruppi.toString(-12345.5, 'f', 1).toStdString(), s);
+        QVERIFY(v);
+        QCOMPARE(*v, -12345.5);
     }
 
     void passiTolleranti()

@@ -1,6 +1,6 @@
 #include "ImpostazioniFinestra.h"
 
-#include "NumeriTesto.h"
+#include "SeparatoriLocale.h"
 #include "Twips.h"
 
 #include <QSettings>
@@ -14,11 +14,6 @@ const QString Gruppo = QStringLiteral("Settings");
 
 // Window systems keep coordinates in 16 bits.
 constexpr double PixelMassimi = 32767;
-
-Separatori SeparatoriDi(const QLocale& locale)
-{
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
 
 float Leggi(QSettings& s, const QString& chiave, float predefinito, const QLocale& locale,
             double dpi, bool dimensione)
@@ -45,7 +40,7 @@ QString TestoSingolo(float valore, const QLocale& locale)
 
 std::optional<float> LeggiSingolo(const QString& testo, const QLocale& locale)
 {
-    const std::optional<double> v = ConvertiTesto(testo.toStdString(), SeparatoriDi(locale));
+    const std::optional<double> v = ConvertiTesto(testo.toStdString(), SeparatoriLocale(locale));
     if (!v || !std::isfinite(*v) || std::abs(*v) > FLT_MAX)
         return std::nullopt;
     return static_cast<float>(*v);

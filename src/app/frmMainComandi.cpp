@@ -6,12 +6,12 @@
 #include "Dialoghi.h"
 #include "EseguiPasso.h"
 #include "Guida.h"
+#include "SeparatoriLocale.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 
 #include <QAction>
 #include <QLineEdit>
-#include <QLocale>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -19,12 +19,6 @@ namespace {
 
 const QString TestoNuovo = QStringLiteral(
     "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?");
-
-Separatori SeparatoriUtente()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
 
 } // namespace
 
@@ -63,7 +57,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* pulsante)
 void frmMain::Calcola()
 {
     if (motore_)
-        motore_->CalcolaPolinomio(GradoPolinomio->text().toStdString(), SeparatoriUtente());
+        motore_->CalcolaPolinomio(GradoPolinomio->text().toStdString(), SeparatoriLocale());
 }
 
 void frmMain::CopiaGrigliaNeiPunti()
