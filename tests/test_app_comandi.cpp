@@ -473,24 +473,36 @@ private slots:
         QCOMPARE(f.AreaFigli()->activeSubWindow()->widget()->objectName(), QStringLiteral("Tabella"));
     }
 
+    // Both help commands, whatever child is active, titled with the frame's
+    // caption as it stands (a maximized child adds its own title to it).
     void guida_data()
     {
         QTest::addColumn<QString>("voce");
-        QTest::newRow("sommario") << "mnuHelpContents";
-        QTest::newRow("cerca") << "mnuHelpSearchForHelpOn";
+        QTest::addColumn<bool>("figlioMassimizzato");
+        for (bool massimizzato : {false, true}) {
+            QTest::addRow("sommario %d", massimizzato) << "mnuHelpContents" << massimizzato;
+            QTest::addRow("cerca %d", massimizzato) << "mnuHelpSearchForHelpOn" << massimizzato;
+        }
     }
     void guida()
     {
         QFETCH(QString, voce);
+        QFETCH(bool, figlioMassimizzato);
         ProgrammaDiProva p;
-        ApriFiglio(p.f(), QStringLiteral("Tabella"), QStringLiteral("Grado: 2"));
-        p.f().setWindowTitle(QStringLiteral("Curvello - prova"));
+        QVERIFY(QTest::qWaitForWindowExposed(&p.f()));
+        QWidget* figlio = ApriFiglio(p.f(), QStringLiteral("Tabella"), QStringLiteral("Grado: 2"));
+        if (figlioMassimizzato)
+            figlio->parentWidget()->showMaximized();
+        else
+            p.f().setWindowTitle(QStringLiteral("Curvello - prova"));
+        const QString titolo = p.f().windowTitle();
+        QVERIFY(titolo.startsWith(QStringLiteral("Curvello")));
         p.voce(qPrintable(voce))->trigger();
         QCOMPARE(p.dialoghi->Domande().size(), 1);
         const DomandaDialogo d = p.dialoghi->Domande().first();
         QCOMPARE(d.testo, QStringLiteral("Impossibile visualizzare il Sommario della Guida. Nessun file "
                                          "della Guida associato al progetto."));
-        QCOMPARE(d.titolo, QStringLiteral("Curvello - prova"));
+        QCOMPARE(d.titolo, titolo);
         QCOMPARE(d.pulsanti, PulsantiMessaggio::Ok);
         QCOMPARE(d.icona, IconaMessaggio::Informazione);
     }
