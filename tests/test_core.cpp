@@ -10,36 +10,22 @@
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
-    void nuovoInsiemeVuoto();
-    void esempio();
-    void esempioLasciaLeCelleOltreIlConteggio();
-    void vuotaEAggiunge();
-    void capacitaDi301Coppie();
-    void indiciFuoriIntervallo_data();
-    void indiciFuoriIntervallo();
+    void esempioEVuota();
+    void capacitaEIndici();
     void valorePolinomio_data();
     void valorePolinomio();
-    void polinomioConteggioEVuota();
-    void polinomioCapacita();
+    void polinomioVuotaTieneIlGrado();
     void ysux_data();
     void ysux();
-    void ysuxSenzaTerne();
-    void terneVuotaECapacita();
 };
 
-void TestCore::nuovoInsiemeVuoto()
+void TestCore::esempioEVuota()
 {
     MySource s;
     QCOMPARE(s.NumeroElementi(), 0);
     QCOMPARE(s.X(0), 0.0);
-    QCOMPARE(s.Y(0), 0.0);
-    QCOMPARE(s.X(300), 0.0);
-    QCOMPARE(s.Elemento(), 0.0);
-}
-
-void TestCore::esempio()
-{
-    MySource s;
+    for (int i = 0; i < 20; ++i)
+        s.Add(100.0 + i, -i);
     s.RiempiEsempio();
     QCOMPARE(s.NumeroElementi(), 9);
     const double x[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
@@ -48,70 +34,47 @@ void TestCore::esempio()
         QCOMPARE(s.X(i), x[i]);
         QCOMPARE(s.Y(i), y[i]);
     }
-    QCOMPARE(s.X(6), 7.0);
-    QCOMPARE(s.Y(6), 12.0);
-}
-
-void TestCore::esempioLasciaLeCelleOltreIlConteggio()
-{
-    MySource s;
-    for (int i = 0; i < 20; ++i)
-        s.Add(100.0 + i, -i);
-    s.RiempiEsempio();
-    QCOMPARE(s.NumeroElementi(), 9);
-    QCOMPARE(s.X(12), 112.0);
-    QCOMPARE(s.Y(19), -19.0);
-    s.Vuota();  // only the slots in use are cleared
+    QCOMPARE(s.X(12), 112.0);  // stale slots above the count stay
+    s.Vuota();                 // and only the slots in use are cleared
     QCOMPARE(s.X(8), 0.0);
     QCOMPARE(s.X(12), 112.0);
-}
-
-void TestCore::vuotaEAggiunge()
-{
-    MySource s;
-    s.RiempiEsempio();
-    s.Vuota();
     s.Add(2.5, -1);
-    QCOMPARE(s.NumeroElementi(), 1);
-    QCOMPARE(s.X(0), 2.5);
-    QCOMPARE(s.Y(0), -1.0);
     s.Add(2.5, -1);
     QCOMPARE(s.NumeroElementi(), 2);
     QCOMPARE(s.X(1), 2.5);
+    QCOMPARE(s.Y(0), -1.0);
 }
 
-void TestCore::capacitaDi301Coppie()
+void TestCore::capacitaEIndici()
 {
-    MySource s;
-    for (int i = 0; i < 301; ++i)
-        s.Add(i, 2.0 * i);
-    QCOMPARE(s.NumeroElementi(), 301);
-    QCOMPARE(s.X(300), 300.0);
-    QVERIFY_THROWS_EXCEPTION(std::length_error, s.Add(1, 1));
-    QCOMPARE(s.NumeroElementi(), 301);
-    QCOMPARE(s.Y(300), 600.0);
-}
-
-void TestCore::indiciFuoriIntervallo_data()
-{
-    QTest::addColumn<int>("indice");
-    QTest::newRow("-1") << -1;
-    QTest::newRow("301") << 301;
-    QTest::newRow("grande") << (1 << 30);
-}
-
-void TestCore::indiciFuoriIntervallo()
-{
-    QFETCH(int, indice);
     MySource s;
     XYPoli t;
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.X(indice));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.Y(indice));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.X(indice));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.Y(indice));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.P(indice));
     Polinomio p;
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, p.Coeff(indice < 0 ? indice : 101));
+    for (int i = 0; i < 301; ++i) {
+        s.Add(i, 2.0 * i);
+        t.Add(i, i + 1, i + 2);
+    }
+    for (int i = 0; i < 101; ++i)
+        p.Add(i);
+    QCOMPARE(s.X(300), 300.0);  // the 301st add lands at index 300
+    QCOMPARE(t.P(300), 302.0);
+    QCOMPARE(p.Coeff(100), 100.0);
+    QVERIFY_THROWS_EXCEPTION(std::length_error, s.Add(1, 1));
+    QVERIFY_THROWS_EXCEPTION(std::length_error, t.Add(0, 0, 0));
+    QVERIFY_THROWS_EXCEPTION(std::length_error, p.Add(1));
+    QCOMPARE(s.NumeroElementi(), 301);
+    for (int i : {-1, 301, 1 << 30}) {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.X(i));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.Y(i));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.X(i));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.P(i));
+    }
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, p.Coeff(101));
+    p.ImpostaGrado(200);  // a degree outside the store cannot be evaluated
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, p.ValorePolinomio(1.0));
+    t.Vuota();
+    QCOMPARE(t.NumeroElementi(), 0);
+    QCOMPARE(t.P(5), 0.0);
 }
 
 void TestCore::valorePolinomio_data()
@@ -141,15 +104,12 @@ void TestCore::valorePolinomio()
     QCOMPARE(p.ValorePolinomio(x), atteso);
 }
 
-void TestCore::polinomioConteggioEVuota()
+void TestCore::polinomioVuotaTieneIlGrado()
 {
     Polinomio p;
-    QCOMPARE(p.Grado(), int16_t(0));
-    QCOMPARE(p.NumeroElementi(), 0);
     p.ImpostaGrado(2);
-    p.Add(1);
-    p.Add(2);
-    p.Add(3);
+    for (double c : {1.0, 2.0, 3.0})
+        p.Add(c);
     QCOMPARE(p.NumeroElementi(), 3);
     QCOMPARE(p.Coeff(2), 3.0);
     QCOMPARE(p.Coeff(3), 0.0);
@@ -159,66 +119,32 @@ void TestCore::polinomioConteggioEVuota()
     QCOMPARE(p.Coeff(2), 0.0);
 }
 
-void TestCore::polinomioCapacita()
-{
-    Polinomio p;
-    for (int i = 0; i < 101; ++i)
-        p.Add(i);
-    QVERIFY_THROWS_EXCEPTION(std::length_error, p.Add(1));
-    QCOMPARE(p.Coeff(100), 100.0);
-    p.ImpostaGrado(200);  // a degree outside the store cannot be evaluated
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, p.ValorePolinomio(1.0));
-    p.ImpostaGrado(-1);
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, p.ValorePolinomio(1.0));
-}
-
 void TestCore::ysux_data()
 {
+    QTest::addColumn<int>("terne");
     QTest::addColumn<double>("chiesto");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
-    QTest::newRow("pari distanza: vince l'indice minore") << 4.0 << 3.0 << 20.0;
-    QTest::newRow("oltre la fine") << 10.0 << 5.0 << 30.0;
-    QTest::newRow("prima dell'inizio") << -7.0 << 1.0 << 10.0;
-    QTest::newRow("esatto") << 5.0 << 5.0 << 30.0;
+    QTest::newRow("pari distanza: vince l'indice minore") << 3 << 4.0 << 3.0 << 20.0;
+    QTest::newRow("oltre la fine") << 3 << 10.0 << 5.0 << 30.0;
+    QTest::newRow("prima dell'inizio") << 3 << -7.0 << 1.0 << 10.0;
+    QTest::newRow("esatto") << 3 << 5.0 << 5.0 << 30.0;
+    QTest::newRow("nessuna terna") << 0 << 42.0 << 0.0 << 0.0;
 }
 
 void TestCore::ysux()
 {
+    QFETCH(int, terne);
     QFETCH(double, chiesto);
     QFETCH(double, x);
     QFETCH(double, y);
     XYPoli t;
-    t.Add(1, 10, 100);
-    t.Add(3, 20, 200);
-    t.Add(5, 30, 300);
+    for (int i = 0; i < terne; ++i)
+        t.Add(1 + 2 * i, 10 * (i + 1), 100 * (i + 1));
     double cx = chiesto, cy = -1;
     t.YsuX(cx, cy);
     QCOMPARE(cx, x);
     QCOMPARE(cy, y);  // the measured Y, not P
-}
-
-void TestCore::ysuxSenzaTerne()
-{
-    XYPoli t;
-    double x = 42, y = 7;
-    t.YsuX(x, y);
-    QCOMPARE(x, 0.0);
-    QCOMPARE(y, 0.0);
-}
-
-void TestCore::terneVuotaECapacita()
-{
-    XYPoli t;
-    for (int i = 0; i < 301; ++i)
-        t.Add(i, i + 1, i + 2);
-    QCOMPARE(t.NumeroElementi(), 301);
-    QVERIFY_THROWS_EXCEPTION(std::length_error, t.Add(0, 0, 0));
-    QCOMPARE(t.P(300), 302.0);
-    t.Vuota();
-    QCOMPARE(t.NumeroElementi(), 0);
-    QCOMPARE(t.X(300), 0.0);
-    QCOMPARE(t.P(5), 0.0);
 }
 
 QTEST_APPLESS_MAIN(TestCore)
