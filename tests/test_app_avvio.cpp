@@ -1,229 +1,214 @@
-// Start-up as a newcomer sees it: the frame, its toolbar, strip, status bar
-// and menus, and the entries that must stay out of reach.
+// Start-up as a newcomer sees it, and the settings kept between runs.
 #include "test_app_supporto.h"
 
-#include "Costanti.h"
+#include "ImpostazioniFinestra.h"
 #include "Twips.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
-#include <QToolButton>
 
 class TestAvvio : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { LocaleItaliano(); }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
-    void valoriIniziali()
-    {
-        ProgrammaDiProva p;
-        const StatoApplicazione& s = p.programma->Stato();
-        QCOMPARE(s.programma.limiti.GradoMassimo, int16_t(10));
-        QCOMPARE(s.programma.limiti.PuntiMassimi, int16_t(100));
-        QCOMPARE(s.programma.limiti.ScalaturaRighe, int16_t(1));
-        QCOMPARE(s.programma.limiti.PivotParziale, int16_t(1));
-        QCOMPARE(s.grafico.ScalaX, 1.0f);
-        QCOMPARE(s.grafico.ScalaY, 1.0f);
-        QCOMPARE(s.grafico.EstensioneX, 100.0f);
-        QCOMPARE(s.grafico.EstensioneY, 100.0f);
-        QCOMPARE(s.grafico.PassoGrafico, 0.1f);
-        QCOMPARE(s.grafico.Particolari, 0);
-        QVERIFY(!s.grafico.CollimatoreAttivo && !s.grafico.ZoomRettangoloAttivo && !s.grafico.DifferenzaAttiva);
-        QCOMPARE(s.programma.punti.NumeroElementi(), 0);
-        QCOMPARE(s.programma.terne->NumeroElementi(), 0);
-        QVERIFY(!s.programma.polinomio);
-        QVERIFY(!s.programma.oggcoppiecopia);
-        QVERIFY(s.programma.IntestazioneUtente.empty());
-        QVERIFY(!s.Coppie && !s.Tabella && !s.fGrafico);
-    }
-
-    void finestraPrincipale()
+    void avvio()
     {
         ProgrammaDiProva p;
         frmMain& f = p.f();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(p.esposta && f.isMaximized());
         QCOMPARE(f.windowTitle(), QStringLiteral("Curvello"));
-        QCOMPARE(f.objectName(), QStringLiteral("frmMain"));
-        QVERIFY(f.isMaximized());
-        QVERIFY(f.tbToolBar->isVisible());
-        QVERIFY(f.Picture1->isVisible());
-        QVERIFY(f.statusBar()->isVisible());
-        QCOMPARE(f.statusBar()->objectName(), QStringLiteral("sbStatusBar"));
+        QVERIFY(f.tbToolBar->isVisible() && f.Picture1->isVisible() && f.statusBar()->isVisible());
         QCOMPARE(f.Label1->text(), QStringLiteral("Grado del polinomio approssimante"));
         QVERIFY(f.GradoPolinomio->text().isEmpty());
         QVERIFY(f.AreaFigli()->subWindowList().isEmpty());
-        QVERIFY(!f.FormAperto(QStringLiteral("Coppie")));
-        QVERIFY(!f.FormAperto(QStringLiteral("AvanzamentoSimulazione")));
-        QVERIFY(f.FormAperto(QStringLiteral("frmMain")));
-        QVERIFY(!f.FormAperto(QStringLiteral("frmmain")));
-        // The strip lies between the toolbar and the child windows.
-        QVERIFY(f.Picture1->mapTo(&f, QPoint(0, 0)).y() >= f.tbToolBar->geometry().bottom());
-        QVERIFY(f.AreaFigli()->mapTo(&f, QPoint(0, 0)).y() >= f.Picture1->mapTo(&f, QPoint(0, f.Picture1->height())).y());
-        QVERIFY(f.AreaFigli()->height() > 0);
-        QVERIFY(f.tbToolBar->height() >= PixelDaTwips(630, DpiLogicoSchermo()));
-        QVERIFY(f.Picture1->height() >= PixelDaTwips(615, DpiLogicoSchermo()));
+        // Save, Grafico, Tabella and the entries Salva ... Esporta grafico off.
+        QCOMPARE(p.accesi(), QStringLiteral("11011100100001"));
+        const StatoApplicazione& s = p.programma->Stato();
+        const LimitiCalcolo& l = s.programma.limiti;  // the switches show in no result here
+        QVERIFY(l.ScalaturaRighe == 1 && l.PivotParziale == 1 && l.GradoMassimo == 10 && l.PuntiMassimi == 100);
+        QVERIFY(s.programma.punti.NumeroElementi() == 0 && s.programma.terne->NumeroElementi() == 0);
+        QVERIFY(!s.programma.polinomio && !s.Coppie && !s.Tabella && !s.fGrafico);
     }
 
-    void geometriaSenzaImpostazioni()
+    // Every caption in order; toolbar items as key|tooltip|16x16 image or caption.
+    void testi_data()
     {
-        if (DpiLogicoSchermo() != 96)
-            QSKIP("the pixel values below are for 96 DPI");
-        ProgrammaDiProva p;
-        frmMain& f = p.f();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.showNormal();
-        QTRY_VERIFY(!f.isMaximized());
-        // 1000 and 6500 twips at 15 twips a pixel.
-        QTRY_COMPARE(f.pos(), QPoint(67, 67));
-        QCOMPARE(f.size(), QSize(433, 433));
+        QTest::addColumn<QString>("dove");
+        QTest::addColumn<QStringList>("attesi");
+        QTest::newRow("barra") << "tbToolBar"
+                               << QStringList{"New|Nuova simulazione|16x16", "Open|Carica simulazione|16x16",
+                                              "Save|Salva simulazione|16x16", "-", "Print|Print|16x16", "-",
+                                              "Punti|Valori iniziali|Punti", "Calcolo|Inizio simulazione|Calcolo",
+                                              "Grafico|Grafico|Grafico", "Tabella|Tabella|Tabella",
+                                              "Esempio|Esempio|Esempio"};
+        QTest::newRow("menu") << "" << QStringList{"&File", "&Visualizza", "Fi&nestra", "&?"};
+        QTest::newRow("File") << "mnuFile" << QStringList{"&File", "Nu&ovo", "-", "&Esci"};
+        QTest::newRow("Visualizza") << "mnuView" << QStringList{"&Visualizza", "Barra degli &strumenti",
+                                                                "&Barra di stato", "-", "&Opzioni..."};
+        QTest::newRow("Finestra") << "mnuWindow" << QStringList{"Fi&nestra", "&Sovrapponi", "Affianca &orizzontalmente",
+                                                                "Affianca &verticalmente", "&Disponi icone"};
+        QTest::newRow("?") << "mnuHelp" << QStringList{"&?", "&Sommario", "&Cerca argomento...", "-", "&Informazioni su "};
+        QTest::newRow("nascoste") << "nascoste" /* no such widget: VociFileNascoste */ << QStringList{"&Apri...", "&Salva", "Sal&va con nome...",
+                                                               "E&sporta tabella...", "Es&porta grafico...", "S&tampa..."};
+        QTest::newRow("clic destro") << "mnuCoppieModifica" << QStringList{"Modiifica", "Elimina riga"};
     }
-
-    void statoIniziale_data()
+    void testi()
     {
-        QTest::addColumn<QString>("chiave");
-        QTest::addColumn<bool>("attivo");
-        for (auto [chiave, attivo] : {std::pair{"New", true}, {"Open", true}, {"Save", false},
-                                      {"Print", true}, {"Punti", true}, {"Calcolo", true},
-                                      {"Grafico", false}, {"Tabella", false}, {"Esempio", true}})
-            QTest::newRow(chiave) << QString::fromLatin1(chiave) << attivo;
-    }
-    void statoIniziale()
-    {
-        QFETCH(QString, chiave);
-        QFETCH(bool, attivo);
+        QFETCH(QString, dove);
+        QFETCH(QStringList, attesi);
         ProgrammaDiProva p;
-        QCOMPARE(p.f().PulsanteBarra(chiave)->isEnabled(), attivo);
-        QToolButton* pulsante = qobject_cast<QToolButton*>(p.f().tbToolBar->widgetForAction(p.f().PulsanteBarra(chiave)));
-        QVERIFY(pulsante);
-        QCOMPARE(pulsante->isEnabled(), attivo);
-    }
-
-    void barraStrumenti()
-    {
-        ProgrammaDiProva p;
-        const QList<QAction*> azioni = p.f().tbToolBar->actions();
-        struct Atteso {
-            const char* chiave;
-            const char* suggerimento;
-            bool immagine;
-        };
-        const Atteso attesi[] = {{"New", "Nuova simulazione", true},   {"Open", "Carica simulazione", true},
-                                 {"Save", "Salva simulazione", true},  {nullptr, nullptr, false},
-                                 {"Print", "Print", true},             {nullptr, nullptr, false},
-                                 {"Punti", "Valori iniziali", false},  {"Calcolo", "Inizio simulazione", false},
-                                 {"Grafico", "Grafico", false},        {"Tabella", "Tabella", false},
-                                 {"Esempio", "Esempio", false}};
-        QCOMPARE(azioni.size(), qsizetype(std::size(attesi)));
-        for (size_t i = 0; i < std::size(attesi); ++i) {
-            QAction* a = azioni[static_cast<qsizetype>(i)];
-            const Atteso& e = attesi[i];
-            if (!e.chiave) {
-                QVERIFY2(a->isSeparator(), qPrintable(QString::number(i)));
-                continue;
-            }
-            QCOMPARE(a->data().toString(), QString::fromLatin1(e.chiave));
-            QCOMPARE(a->toolTip(), QString::fromLatin1(e.suggerimento));
-            auto* pulsante = qobject_cast<QToolButton*>(p.f().tbToolBar->widgetForAction(a));
-            QVERIFY(pulsante);
-            if (e.immagine) {
-                QVERIFY(!a->icon().isNull());
-                QCOMPARE(a->icon().pixmap(16, 16).size(), QSize(16, 16));
-                QCOMPARE(pulsante->toolButtonStyle(), Qt::ToolButtonIconOnly);
-            } else {
-                QVERIFY(a->icon().isNull());
-                QCOMPARE(pulsante->text(), QString::fromLatin1(e.chiave));
-            }
+        QWidget* w = dove.isEmpty() ? p.f().menuBar() : p.f().findChild<QWidget*>(dove);
+        auto* menu = qobject_cast<QMenu*>(w);
+        QStringList testi;
+        if (menu)
+            testi << menu->title();
+        for (QAction* a : w ? w->actions() : p.f().VociFileNascoste()) {
+            const QPixmap immagine = a->icon().pixmap(16, 16);
+            if (a->isSeparator())
+                testi << QStringLiteral("-");
+            else if (w == p.f().tbToolBar)
+                testi << a->data().toString() + u'|' + a->toolTip() + u'|'
+                             + (immagine.isNull() ? a->text() : QStringLiteral("%1x%2").arg(immagine.width()).arg(immagine.height()));
+            else
+                testi << a->text();
         }
+        QCOMPARE(testi, attesi);
     }
 
-    void menuVisibili()
-    {
-        ProgrammaDiProva p;
-        QStringList titoli;
-        for (QAction* a : p.f().menuBar()->actions())
-            titoli << a->text();
-        QCOMPARE(titoli, (QStringList{"&File", "&Visualizza", "Fi&nestra", "&?"}));
-
-        auto voci = [&](const char* menu) {
-            QStringList r;
-            for (QAction* a : p.f().findChild<QMenu*>(QString::fromLatin1(menu))->actions())
-                r << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            return r;
-        };
-        QCOMPARE(voci("mnuFile"), (QStringList{"Nu&ovo", "-", "&Esci"}));
-        QCOMPARE(voci("mnuView"), (QStringList{"Barra degli &strumenti", "&Barra di stato", "-", "&Opzioni..."}));
-        QCOMPARE(voci("mnuWindow"), (QStringList{"&Sovrapponi", "Affianca &orizzontalmente",
-                                                 "Affianca &verticalmente", "&Disponi icone"}));
-        QCOMPARE(voci("mnuHelp"), (QStringList{"&Sommario", "&Cerca argomento...", "-", "&Informazioni su "}));
-        QCOMPARE(p.voce("mnuFileNew")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QVERIFY(p.voce("mnuViewToolbar")->isChecked());
-        QVERIFY(p.voce("mnuViewStatusBar")->isChecked());
-
-        QMenu* modifica = p.f().mnuCoppieModifica;
-        QCOMPARE(modifica->objectName(), QStringLiteral("mnuCoppieModifica"));
-        QCOMPARE(modifica->title(), QStringLiteral("Modiifica"));
-        QCOMPARE(modifica->actions().size(), 1);
-        QCOMPARE(modifica->actions().first()->objectName(), QStringLiteral("mnuCoppieEliminaRiga"));
-        QCOMPARE(modifica->actions().first()->text(), QStringLiteral("Elimina riga"));
-        QVERIFY(!p.f().menuBar()->actions().contains(modifica->menuAction()));
-    }
-
+    // Hidden File entries are in no menu, so Ctrl+O does nothing; Ctrl+N does.
     void vociNascoste()
     {
         ProgrammaDiProva p;
-        QStringList testi;
-        for (QAction* a : p.f().VociFileNascoste()) {
-            testi << a->text();
-            QVERIFY2(a->associatedObjects().isEmpty(), qPrintable(a->objectName()));
-        }
-        QCOMPARE(testi, (QStringList{"&Apri...", "&Salva", "Sal&va con nome...", "E&sporta tabella...",
-                                     "Es&porta grafico...", "S&tampa..."}));
-        QCOMPARE(p.voce("mnuFileOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    }
-
-    // Ctrl+O belongs to a hidden entry: nothing happens. Ctrl+N asks for New.
-    void scorciatoie()
-    {
-        ProgrammaDiProva p;
         frmMain& f = p.f();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (QAction* a : f.VociFileNascoste())
+            QVERIFY2(a->associatedObjects().isEmpty(), qPrintable(a->objectName()));
+        QCOMPARE(p.voce("mnuFileOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         f.activateWindow();
         QSignalSpy apri(p.voce("mnuFileOpen"), &QAction::triggered);
-        QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(f.GradoPolinomio, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(apri.count(), 0);
-        QVERIFY(p.dialoghi->Domande().isEmpty());
-
         QTest::keyClick(f.GradoPolinomio, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(p.dialoghi->Domande().size(), 1);
-        QCOMPARE(p.dialoghi->Domande().first().icona, IconaMessaggio::Esclamazione);
     }
 
     void barraDiStato()
     {
         ProgrammaDiProva p;
-        frmMain& f = p.f();
-        auto* stato = f.statusBar()->findChild<QLabel*>(QStringLiteral("sbStato"));
-        auto* data = f.statusBar()->findChild<QLabel*>(QStringLiteral("sbData"));
-        auto* ora = f.statusBar()->findChild<QLabel*>(QStringLiteral("sbOra"));
-        QVERIFY(stato && data && ora);
-        QCOMPARE(stato->text(), QStringLiteral("Stato"));
-        const QLocale it;
-        QCOMPARE(data->text(), it.toString(QDate::currentDate(), QLocale::ShortFormat));
+        QStatusBar* barra = p.f().statusBar();
+        QCOMPARE(barra->findChild<QLabel*>(QStringLiteral("sbStato"))->text(), QStringLiteral("Stato"));
+        QCOMPARE(barra->findChild<QLabel*>(QStringLiteral("sbData"))->text(),
+                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         // The time panel keeps up: after a change it shows the clock again.
+        auto* ora = barra->findChild<QLabel*>(QStringLiteral("sbOra"));
         ora->setText(QStringLiteral("-"));
-        QTRY_VERIFY_WITH_TIMEOUT(ora->text() != QStringLiteral("-"), 3000);
-        const QTime letta = it.toTime(ora->text(), QLocale::ShortFormat);
-        QVERIFY(letta.isValid());
-        QVERIFY(qAbs(letta.secsTo(QTime::currentTime())) < 120);
-        QVERIFY(stato->width() > data->width());
+        QTRY_COMPARE_WITH_TIMEOUT(ora->text(), QLocale().toString(QTime::currentTime(), QLocale::ShortFormat), 3000);
+    }
+
+    // The locale's decimal separator, never grouped, both ways.
+    void testoSingolo()
+    {
+        const QLocale it(QLocale::Italian, QLocale::Italy), en(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(TestoSingolo(11940.0f, it) + u' ' + TestoSingolo(-30.0f, it), QStringLiteral("11940 -30"));
+        QCOMPARE(TestoSingolo(877.0909f, it) + u' ' + TestoSingolo(877.0909f, en), QStringLiteral("877,0909 877.0909"));
+        QCOMPARE(LeggiSingolo(QStringLiteral("877,0909"), it), std::optional<float>(877.0909f));
+        QCOMPARE(LeggiSingolo(QStringLiteral("1500.5"), en), std::optional<float>(1500.5f));
+    }
+
+    // Settings in a temporary INI file at 96 DPI (15 twips a pixel): defaults
+    // 1000/1000/6500/6500 twips; a bad value falls back to its own key's
+    // default. Esci writes the moved frame, its size and the new header.
+    void andataERitorno_data()
+    {
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("pixel");  // what that key becomes
+        QTest::newRow("nessuna impostazione") << "" << "" << 0;
+        QTest::newRow("tutte valide") << "MainLeft" << "300" << 20;
+        for (const char* chiave : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) {
+            const int predefinito = QByteArray(chiave).startsWith("MainW") || QByteArray(chiave).startsWith("MainH") ? 433 : 67;
+            for (const char* testo : {"abc", "", "12x", "1e30", "inf", "nan", "1.000.000.000"})
+                QTest::addRow("%s %s", chiave, testo) << chiave << testo << predefinito;
+            QTest::addRow("%s decimale", chiave) << chiave << "4500,4" << 300;
+        }
+        QTest::newRow("larghezza zero") << "MainWidth" << "0" << 433;
+        QTest::newRow("altezza negativa") << "MainHeight" << "-4500" << 433;
+        QTest::newRow("bianchi attorno") << "MainLeft" << " 1500 " << 100;
+    }
+    void andataERitorno()
+    {
+        QFETCH(QString, chiave);
+        QFETCH(QString, testo);
+        QFETCH(int, pixel);
+        if (DpiLogicoSchermo() != 96)
+            QSKIP("the pixel values are for 96 DPI");
+        ProgrammaDiProva p(false);
+        QMap<QString, QString> valori{{"MainLeft", "300"}, {"MainTop", "450"}, {"MainWidth", "7500"},
+                                      {"MainHeight", "6000"}, {"IntestazioneUtente", "Laboratorio è àccentato"}};
+        QMap<QString, int> attesi{{"MainLeft", 20}, {"MainTop", 30}, {"MainWidth", 500}, {"MainHeight", 400}};
+        if (chiave.isEmpty()) {
+            valori.clear();
+            attesi = {{"MainLeft", 67}, {"MainTop", 67}, {"MainWidth", 433}, {"MainHeight", 433}};
+        } else {
+            valori[chiave] = testo;
+            attesi[chiave] = pixel;
+        }
+        for (auto it = valori.begin(); it != valori.end(); ++it)
+            p.impostazioni->setValue(QStringLiteral("Settings/") + it.key(), it.value());
+        p.Avvia();
+        frmMain& f = p.f();
+        QCOMPARE(QString::fromStdString(p.stato().IntestazioneUtente), valori.value(QStringLiteral("IntestazioneUtente")));
+        f.showNormal();
+        QTRY_COMPARE(f.pos(), QPoint(attesi["MainLeft"], attesi["MainTop"]));
+        QCOMPARE(f.size(), QSize(attesi["MainWidth"], attesi["MainHeight"]));
+        f.move(150, 120);
+        p.stato().IntestazioneUtente = "Nuova";
+        p.voce("mnuFileExit")->trigger();
+        QVERIFY(!f.isVisible());
+        QStringList letti;
+        for (const char* k : {"MainLeft", "MainTop", "MainWidth", "MainHeight", "IntestazioneUtente"})
+            letti << p.letto(k);
+        QCOMPARE(letti, (QStringList{"2250", "1800", QString::number(attesi["MainWidth"] * 15),
+                                     QString::number(attesi["MainHeight"] * 15), "Nuova"}));
+    }
+
+    // Ending maximized stores the maximized frame; the next start restores it.
+    void andataERitornoMassimizzato()
+    {
+        if (DpiLogicoSchermo() != 96)
+            QSKIP("the pixel values are for 96 DPI");
+        ProgrammaDiProva p;
+        frmMain& f = p.f();
+        QTRY_VERIFY(f.isMaximized());
+        const QRect massima(f.pos(), f.size());
+        QVERIFY(massima.width() > 433);
+        f.close();
+        QCOMPARE(p.letto("MainWidth"), QString::number(massima.width() * 15));
+        QCOMPARE(p.letto("MainHeight"), QString::number(massima.height() * 15));
+        p.programma.reset();
+        p.Avvia();
+        p.f().showNormal();
+        QTRY_COMPARE(p.f().size(), massima.size());
+        QCOMPARE(p.f().pos(), massima.topLeft());
+    }
+
+    // Minimized: nothing is written, so a header changed in this run is lost.
+    void minimizzato()
+    {
+        ProgrammaDiProva p(false);
+        p.impostazioni->setValue(QStringLiteral("Settings/IntestazioneUtente"), QStringLiteral("Vecchia"));
+        p.Avvia();
+        p.stato().IntestazioneUtente = "Nuova";
+        p.f().showMinimized();
+        QTRY_VERIFY(p.f().isMinimized());
+        p.f().close();
+        QCOMPARE(p.impostazioni->allKeys(), QStringList{"Settings/IntestazioneUtente"});
+        QCOMPARE(p.letto("IntestazioneUtente"), QStringLiteral("Vecchia"));
     }
 };
 
-CURVELLO_TEST_MAIN(TestAvvio)
+QTEST_MAIN(TestAvvio)
 #include "test_app_avvio.moc"

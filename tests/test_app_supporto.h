@@ -1,5 +1,4 @@
-// Shared by the shell's tests: a program started on a throw-away settings
-// file with scripted dialogs, and a way through real modal dialogs.
+// The shell's tests: a program on a throw-away INI file with scripted dialogs.
 #pragma once
 
 #include "DialoghiScriptati.h"
@@ -7,78 +6,82 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
+// Every toolbar key, then the hidden File entries the command state drives.
+inline const QStringList Comandi = {"New", "Open", "Save", "Print", "Punti", "Calcolo", "Grafico", "Tabella", "Esempio",
+                                    "mnuFileSave", "mnuFileSaveAs", "mnuFileEsporta", "mnuFileEsportaGrafico",
+                                    "mnuFilePrint"};
+
 struct ProgrammaDiProva {
     QTemporaryDir cartella;
-    std::unique_ptr<QSettings> impostazioni;
+    std::unique_ptr<QSettings> impostazioni =
+        std::make_unique<QSettings>(cartella.filePath(QStringLiteral("curvello.ini")), QSettings::IniFormat);
     DialoghiScriptati* dialoghi = nullptr;
     std::unique_ptr<Applicazione> programma;
+    bool esposta = false;  // the main window reached the screen
 
     explicit ProgrammaDiProva(bool avvia = true)
     {
-        impostazioni = std::make_unique<QSettings>(cartella.filePath(QStringLiteral("curvello.ini")),
-                                                   QSettings::IniFormat);
         if (avvia)
             Avvia();
     }
-    ~ProgrammaDiProva() { programma.reset(); }
 
     void Avvia()
     {
         auto d = std::make_unique<DialoghiScriptati>();
         dialoghi = d.get();
         programma = Main(*impostazioni, std::move(d));
+        esposta = QTest::qWaitForWindowExposed(&f());
     }
 
     frmMain& f() { return programma->FinestraPrincipale(); }
+    QString letto(const char* chiave) { return impostazioni->value(QStringLiteral("Settings/") + QLatin1String(chiave)).toString(); }
     StatoProgramma& stato() { return programma->Stato().programma; }
-    QAction* voce(const char* nome) { return f().findChild<QAction*>(QString::fromLatin1(nome)); }
+    // A menu entry, or a toolbar button by its key.
+    QAction* voce(const QString& nome) { return f().findChild<QAction*>(nome); }
     void premi(const char* chiave) { f().tbToolBar_ButtonClick(f().PulsanteBarra(QString::fromLatin1(chiave))); }
+    // The example fitted with this degree through the toolbar.
+    void esempioCalcolato(const QString& grado)
+    {
+        premi("Esempio");
+        f().GradoPolinomio->setText(grado);
+        premi("Calcolo");
+    }
+    // '1' or '0' for each of Comandi, in that order.
+    QString accesi()
+    {
+        QString r;
+        for (const QString& nome : Comandi)
+            r += voce(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return r;
+    }
+    // Each question asked so far as "title|text".
     QStringList messaggi() const
     {
         QStringList r;
         for (const DomandaDialogo& d : dialoghi->Domande())
-            r << d.testo;
+            r << d.titolo + u'|' + d.testo;
         return r;
     }
 };
 
-// Runs azione on the modal window as soon as one is up; gives up after five
-// seconds so that a test can fail instead of hanging.
-inline void QuandoModale(std::function<void(QWidget*)> azione)
+// Runs azione on the modal window once it is up; stops looking after 5 s.
+inline void QuandoModale(std::function<void(QWidget*)> azione, int tentativi = 500)
 {
-    auto* timer = new QTimer;
-    auto tentativi = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, azione, tentativi] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && ++*tentativi < 500)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (w)
+    QTimer::singleShot(10, [azione, tentativi] {
+        if (QWidget* w = QApplication::activeModalWidget())
             azione(w);
+        else if (tentativi > 0)
+            QuandoModale(azione, tentativi - 1);
     });
-    timer->start(10);
 }
-
-inline void LocaleItaliano()
-{
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-}
-
-#define CURVELLO_TEST_MAIN(Classe)                                  \
-    int main(int argc, char** argv)                                 \
-    {                                                               \
-        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); \
-        QApplication app(argc, argv);                               \
-        Classe t;                                                   \
-        return QTest::qExec(&t, argc, argv);                        \
-    }
