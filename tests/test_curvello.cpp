@@ -99,14 +99,8 @@ class TestCurvello : public QObject {
 private slots:
     void esempiSvolti_data();
     void esempiSvolti();
-    void testoDelGrado_data();
-    void testoDelGrado();
-    void centoPuntiSiCentounoNo();
-    void pivotNulloMostraM7();
-    void fineSilenziosa_data();
-    void fineSilenziosa();
-    void cosaLasciaOgniEsito();
-    void insiemeVuotoSostituisceIlPolinomio();
+    void esiti_data();
+    void esiti();
     void avanzamento_data();
     void avanzamento();
     void accuratezza_data();
@@ -163,185 +157,109 @@ void TestCurvello::esempiSvolti()
     }
 }
 
-void TestCurvello::testoDelGrado_data()
+// Every outcome after an earlier successful fit of the example: the message,
+// and what the run leaves behind.
+void TestCurvello::esiti_data()
 {
+    QTest::addColumn<QList<QPointF>>("punti");  // empty: `generati` points (i, sin i)
+    QTest::addColumn<int>("generati");
     QTest::addColumn<QString>("testo");
     QTest::addColumn<bool>("inglese");
-    QTest::addColumn<int>("messaggio");  // 0: accepted, -1: silent end
-    QTest::addColumn<QString>("atteso");
+    QTest::addColumn<int>("esito");  // > 0: message number, < 0: minus the silent cause, 0: fitted
+    QTest::addColumn<QString>("messaggio");
+    QTest::addColumn<int>("gradoLasciato");
+    QTest::addColumn<int>("copia");  // points in the snapshot
+    const QString m1 = "Non soo state inserite coppie X - Y, inserirle e poi ripremere Calcola";
     const QString m2 = "Inserire un grado per il polinomio approssimante";
     const QString m3 = "Il grado del polinomio approssimante non può essere minore o uguale a zero.";
     const QString m4 = "Il grado del polinomio deve essere un numero intero compreso tra 1 e 10";
-    QTest::newRow("vuoto") << "" << false << 2 << m2;
-    QTest::newRow("0") << "0" << false << 3 << m3;
-    QTest::newRow("-2") << "-2" << false << 3 << m3;
-    QTest::newRow("abc") << "abc" << false << 3 << m3;
-    QTest::newRow("0,5") << "0,5" << false << 3 << m3;
-    QTest::newRow("solo blank") << "   " << false << 3 << m3;
-    QTest::newRow("11") << "11" << false << 4 << m4;
-    QTest::newRow("2,5") << "2,5" << false << 4 << m4;
-    QTest::newRow("2.5 col punto come gruppo") << "2.5" << false << 4 << m4;
-    QTest::newRow("1e400") << "1e400" << false << -1 << "";
-    QTest::newRow("3,0") << "3,0" << false << 0 << "";
-    QTest::newRow(" 3 ") << " 3 " << false << 0 << "";
-    QTest::newRow("10") << "10" << false << 0 << "";
-    QTest::newRow("1e1") << "1e1" << false << 0 << "";
-    QTest::newRow("3x") << "3x" << false << -1 << "";
-    QTest::newRow("3 4") << "3 4" << false << -1 << "";
-    QTest::newRow("en 3.0") << "3.0" << true << 0 << "";
-    QTest::newRow("en 3,0 vale 30") << "3,0" << true << 4 << m4;
-    QTest::newRow("en 2.5") << "2.5" << true << 4 << m4;
+    const QString m7 = "divisione per zero nell'eliminazione gaussiana !!!";
+    const QList<QPointF> nessuno;
+    auto silenzio = [](CausaInterruzione c) { return -int(c); };
+    auto riga = [](const char* nome) -> QTestData& { return QTest::newRow(nome); };
+    riga("nessun punto") << nessuno << 0 << "2" << false << 1 << m1 << 0 << 0;
+    riga("vuoto") << nessuno << 12 << "" << false << 2 << m2 << 0 << 0;
+    riga("0") << nessuno << 12 << "0" << false << 3 << m3 << 0 << 0;
+    riga("-2") << nessuno << 12 << "-2" << false << 3 << m3 << 0 << 0;
+    riga("abc") << nessuno << 12 << "abc" << false << 3 << m3 << 0 << 0;
+    riga("0,5") << nessuno << 12 << "0,5" << false << 3 << m3 << 0 << 0;
+    riga("11") << nessuno << 12 << "11" << false << 4 << m4 << 0 << 0;
+    riga("2,5") << nessuno << 12 << "2,5" << false << 4 << m4 << 0 << 0;
+    riga("2.5 col punto come gruppo") << nessuno << 12 << "2.5" << false << 4 << m4 << 0 << 0;
+    riga("en 3,0 vale 30") << nessuno << 12 << "3,0" << true << 4 << m4 << 0 << 0;
+    riga("3,0") << nessuno << 12 << "3,0" << false << 0 << "" << 3 << 12;
+    riga(" 3 ") << nessuno << 12 << " 3 " << false << 0 << "" << 3 << 12;
+    riga("1e1") << nessuno << 12 << "1e1" << false << 0 << "" << 10 << 12;
+    riga("en 3.0") << nessuno << 12 << "3.0" << true << 0 << "" << 3 << 12;
+    riga("100 punti") << nessuno << 100 << "2" << false << 0 << "" << 2 << 100;
+    riga("101 punti") << nessuno << 101 << "2" << false << 5 << "Il numero di punti e' > di 100" << 2 << 101;
+    riga("grado uguale ai punti") << nessuno << 9 << "9" << false << 6
+                                  << "Il grado 9 non puo' essere >= al numero di punti 9 " << 9 << 9;
+    riga("tre X uguali") << QList<QPointF>{{2, 1}, {2, 2}, {2, 3}} << 0 << "2" << false << 7 << m7 << 2 << 3;
+    riga("3x") << nessuno << 12 << "3x" << false << silenzio(CausaInterruzione::GradoNonConvertibile) << "" << 0 << 0;
+    riga("3 4") << nessuno << 12 << "3 4" << false << silenzio(CausaInterruzione::GradoNonConvertibile) << "" << 0 << 0;
+    riga("1e400") << nessuno << 12 << "1e400" << false << silenzio(CausaInterruzione::GradoNonConvertibile) << "" << 0 << 0;
+    riga("due X uguali") << QList<QPointF>{{2, 1}, {2, 5}} << 0 << "1" << false
+                         << silenzio(CausaInterruzione::UltimoPivotNullo) << "" << 1 << 2;
+    riga("tutte le X nulle") << QList<QPointF>{{0, 1}, {0, 2}, {0, 3}} << 0 << "2" << false
+                             << silenzio(CausaInterruzione::RigaNulla) << "" << 2 << 3;
+    const int fuori = silenzio(CausaInterruzione::FuoriIntervallo);
+    riga("potenza oltre l'intervallo") << QList<QPointF>{{1e100, 1}, {2, 2}, {3, 3}} << 0 << "2" << false << fuori << "" << 2 << 3;
+    riga("somma oltre l'intervallo") << QList<QPointF>{{1e308, 1}, {1e308, 2}, {3, 3}} << 0 << "1" << false << fuori << "" << 1 << 3;
+    riga("Y per X oltre l'intervallo") << QList<QPointF>{{1e200, 1e200}, {1, 2}} << 0 << "1" << false << fuori << "" << 1 << 2;
+    riga("Y infinita") << QList<QPointF>{{1, qInf()}, {2, 2}} << 0 << "1" << false << fuori << "" << 1 << 2;
+    riga("X non numero") << QList<QPointF>{{qQNaN(), 1}, {2, 2}} << 0 << "1" << false << fuori << "" << 1 << 2;
 }
 
-void TestCurvello::testoDelGrado()
+void TestCurvello::esiti()
 {
+    QFETCH(QList<QPointF>, punti);
+    QFETCH(int, generati);
     QFETCH(QString, testo);
     QFETCH(bool, inglese);
-    QFETCH(int, messaggio);
-    QFETCH(QString, atteso);
-    Banco b;
-    for (int i = 0; i < 12; ++i)
-        b.stato.punti.Add(i, i * i % 7);
-    const RisultatoCalcolo r = b.calcola(testo, inglese ? Separatori::Inglesi() : Separatori::Italiani());
-    if (messaggio > 0) {
-        QCOMPARE(r.esito, EsitoCalcolo::Rifiutato);
-        QCOMPARE(r.messaggio, messaggio);
-        QCOMPARE(b.messaggi, QStringList{atteso});
-        QCOMPARE(b.avanzamento.mostrato, 0);
-    } else if (messaggio < 0) {
-        QCOMPARE(r.esito, EsitoCalcolo::Interrotto);
-        QVERIFY(b.messaggi.isEmpty());
-        QVERIFY(b.stati.isEmpty());
-    } else {
-        QCOMPARE(r.esito, EsitoCalcolo::Riuscito);
-        QCOMPARE(b.stato.polinomio->NumeroElementi(), b.stato.polinomio->Grado() + 1);
-    }
-}
-
-void TestCurvello::centoPuntiSiCentounoNo()
-{
-    Banco b;
-    for (int i = 0; i < 101; ++i)
-        b.stato.punti.Add(i, std::sin(i));
-    const RisultatoCalcolo r = b.calcola("2");
-    QCOMPARE(r.messaggio, 5);
-    QCOMPARE(b.messaggi, QStringList{"Il numero di punti e' > di 100"});
-    QCOMPARE(b.stato.polinomio->Grado(), int16_t(2));
-    QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), 101);
-    b.stato.punti.Vuota();
-    for (int i = 0; i < 100; ++i)
-        b.stato.punti.Add(i, std::sin(i));
-    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
-    QCOMPARE(b.stato.terne->NumeroElementi(), 100);
-}
-
-void TestCurvello::pivotNulloMostraM7()
-{
+    QFETCH(int, esito);
+    QFETCH(QString, messaggio);
+    QFETCH(int, gradoLasciato);
+    QFETCH(int, copia);
     Banco b;
     b.stato.punti.RiempiEsempio();
     QCOMPARE(b.calcola("1").esito, EsitoCalcolo::Riuscito);
-    b.stati.clear();
-    b.punti({{2, 1}, {2, 2}, {2, 3}});
-    const RisultatoCalcolo r = b.calcola("2");
-    QCOMPARE(r.esito, EsitoCalcolo::Rifiutato);
-    QCOMPARE(r.messaggio, 7);
-    QCOMPARE(b.messaggi, QStringList{"divisione per zero nell'eliminazione gaussiana !!!"});
-    QVERIFY(b.messaggioConAvanzamentoAperto);
-    QCOMPARE(b.avanzamento.chiuso, b.avanzamento.mostrato);
-    // No results: no coefficients, the earlier triples, no state change; C
-    // keeps the earlier solve.
-    QCOMPARE(b.stato.polinomio->Grado(), int16_t(2));
-    QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
-    QCOMPARE(b.stato.terne->NumeroElementi(), 9);
-    QVERIFY(b.stati.isEmpty());
-    QCOMPARE(b.motore.C(0), 31.0 / 9.0);
-}
-
-void TestCurvello::fineSilenziosa_data()
-{
-    QTest::addColumn<QList<QPointF>>("punti");
-    QTest::addColumn<QString>("grado");
-    QTest::addColumn<int>("causa");
-    QTest::newRow("due X uguali: ultimo pivot nullo")
-        << QList<QPointF>{{2, 1}, {2, 5}} << "1" << int(CausaInterruzione::UltimoPivotNullo);
-    QTest::newRow("tutte le X nulle") << QList<QPointF>{{0, 1}, {0, 2}, {0, 3}} << "2"
-                                      << int(CausaInterruzione::RigaNulla);
-    QTest::newRow("potenza oltre l'intervallo") << QList<QPointF>{{1e100, 1}, {2, 2}, {3, 3}} << "2"
-                                                << int(CausaInterruzione::FuoriIntervallo);
-    QTest::newRow("somma oltre l'intervallo") << QList<QPointF>{{1e308, 1}, {1e308, 2}, {3, 3}} << "1"
-                                              << int(CausaInterruzione::FuoriIntervallo);
-    QTest::newRow("prodotto Y per X oltre l'intervallo") << QList<QPointF>{{1e200, 1e200}, {1, 2}} << "1"
-                                                         << int(CausaInterruzione::FuoriIntervallo);
-    QTest::newRow("Y infinita") << QList<QPointF>{{1, qInf()}, {2, 2}} << "1"
-                                << int(CausaInterruzione::FuoriIntervallo);
-    QTest::newRow("X non numero") << QList<QPointF>{{qQNaN(), 1}, {2, 2}} << "1"
-                                  << int(CausaInterruzione::FuoriIntervallo);
-    QTest::newRow("3x") << QList<QPointF>{{1, 1}, {2, 2}} << "3x" << int(CausaInterruzione::GradoNonConvertibile);
-}
-
-void TestCurvello::fineSilenziosa()
-{
-    QFETCH(QList<QPointF>, punti);
-    QFETCH(QString, grado);
-    QFETCH(int, causa);
-    Banco b;
-    b.stato.punti.RiempiEsempio();
-    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
-    b.stati.clear();
+    const XYPoli* terne = b.stato.terne.get();
     b.stato.punti.Vuota();
     for (const QPointF& p : punti)
         b.stato.punti.Add(p.x(), p.y());
-    const RisultatoCalcolo r = b.calcola(grado);
-    QCOMPARE(r.esito, EsitoCalcolo::Interrotto);
-    QCOMPARE(int(r.causa), causa);
-    QVERIFY(!DescriviInterruzione(r.causa).empty());
-    QVERIFY(b.messaggi.isEmpty());
-    QVERIFY(b.stati.isEmpty());
-    QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
-    QCOMPARE(b.stato.terne->NumeroElementi(), 9);  // the earlier fit's triples
+    for (int i = 0; i < generati; ++i)
+        b.stato.punti.Add(i, std::sin(i));
+
+    const RisultatoCalcolo r = b.calcola(testo, inglese ? Separatori::Inglesi() : Separatori::Italiani());
+    QCOMPARE(int(b.stato.polinomio->Grado()), gradoLasciato);
+    QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), copia);
     QCOMPARE(b.avanzamento.chiuso, b.avanzamento.mostrato);
     QVERIFY(!b.avanzamento.aperto);
-}
-
-void TestCurvello::cosaLasciaOgniEsito()
-{
-    struct Caso {
-        const char* grado;
-        int punti;
-        int gradoLasciato;
-        int copia;
-    };
-    // M2 / M3 / M4 leave an empty snapshot and degree 0; M5 / M6 a copy and the degree.
-    const Caso casi[] = {{"", 9, 0, 0}, {"0", 9, 0, 0}, {"12", 9, 0, 0}, {"9", 9, 9, 9}, {"3", 101, 3, 101}};
-    for (const Caso& c : casi) {
-        Banco b;
-        b.stato.punti.RiempiEsempio();
-        QCOMPARE(b.calcola("1").esito, EsitoCalcolo::Riuscito);
-        const XYPoli* terne = b.stato.terne.get();
-        for (int i = 9; i < c.punti; ++i)
-            b.stato.punti.Add(i, i);
-        QCOMPARE(b.calcola(c.grado).esito, EsitoCalcolo::Rifiutato);
-        QCOMPARE(int(b.stato.polinomio->Grado()), c.gradoLasciato);
-        QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
-        QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), c.copia);
-        QCOMPARE(b.stato.terne.get(), terne);
-        QCOMPARE(b.stato.terne->NumeroElementi(), 9);
-        QCOMPARE(b.stati, QList<int>{3});
+    if (esito == 0) {
+        QCOMPARE(r.esito, EsitoCalcolo::Riuscito);
+        QCOMPARE(b.stato.polinomio->NumeroElementi(), gradoLasciato + 1);
+        QCOMPARE(b.stato.terne->NumeroElementi(), copia);
+        QCOMPARE(b.stati, (QList<int>{3, 3}));
+        return;
     }
-}
-
-void TestCurvello::insiemeVuotoSostituisceIlPolinomio()
-{
-    Banco b;
-    b.stato.punti.RiempiEsempio();
-    QCOMPARE(b.calcola("2").esito, EsitoCalcolo::Riuscito);
-    b.stato.punti.Vuota();
-    const RisultatoCalcolo r = b.calcola("2");
-    QCOMPARE(r.messaggio, 1);
-    QCOMPARE(b.messaggi.last(), QString("Non soo state inserite coppie X - Y, inserirle e poi ripremere Calcola"));
-    QCOMPARE(b.stato.polinomio->Grado(), int16_t(0));
+    // No results: no coefficients, the earlier triples, no state change.
     QCOMPARE(b.stato.polinomio->NumeroElementi(), 0);
-    QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), 0);
+    QCOMPARE(b.stato.terne.get(), terne);
+    QCOMPARE(b.stato.terne->NumeroElementi(), 9);
+    QCOMPARE(b.stati, QList<int>{3});
+    if (esito > 0) {
+        QCOMPARE(r.esito, EsitoCalcolo::Rifiutato);
+        QCOMPARE(r.messaggio, esito);
+        QCOMPARE(b.messaggi, QStringList{messaggio});
+        QCOMPARE(b.messaggioConAvanzamentoAperto, esito == 7);  // M7 shows over the progress window
+        QCOMPARE(b.motore.C(0), 31.0 / 9.0);                    // C keeps the earlier solve
+    } else {
+        QCOMPARE(r.esito, EsitoCalcolo::Interrotto);
+        QCOMPARE(-int(r.causa), esito);
+        QVERIFY(!DescriviInterruzione(r.causa).empty());
+        QVERIFY(b.messaggi.isEmpty());
+    }
 }
 
 void TestCurvello::avanzamento_data()
