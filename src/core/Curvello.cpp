@@ -170,15 +170,16 @@ RisultatoCalcolo Curvello::CalcolaPolinomio(const std::string& testoGrado, const
         return r;
     }
 
+    bool risolto = false;
     try {
         const int16_t punti = static_cast<int16_t>(n);
-        CostruisciSistema(gr_, punti);
+        risolto = CostruisciSistema(gr_, punti);
     } catch (const ErroreSilenzioso& e) {
         r.esito = EsitoCalcolo::Interrotto;
         r.causa = e.causa;
         return r;
     }
-    if (esitoEliminazione_ == 7) {
+    if (!risolto) {
         r.esito = EsitoCalcolo::Rifiutato;
         r.messaggio = 7;
         r.testo = TestoMessaggio(7, stato_.limiti);
@@ -216,10 +217,9 @@ void Curvello::CopiaCoppie()
         stato_.oggcoppiecopia->Add(punti.X(i), punti.Y(i));
 }
 
-void Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti)
+bool Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti)
 {
     FinestraAvanzamento avanzamento(canali_.avanzamento);
-    esitoEliminazione_ = 0;
 
     const int n = punti;
     const int N = gr + 1;
@@ -234,28 +234,30 @@ void Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti)
     if (EliminazioneGaussiana(a_->quad, static_cast<int16_t>(N), c, pivotMinimo) == Eliminazione::PivotNullo) {
         if (canali_.messaggio)
             canali_.messaggio(TestoMessaggio(7, stato_.limiti));
-        esitoEliminazione_ = 7;
-        return;
+        return false;
     }
     // Rows are scaled to a largest entry of 1, so the smallest pivot tells how
-    // many digits the solve loses; redo it wider while they are too many.
-    auto abbastanza = [&](int bit) { return std::ldexp(1.0, -bit) / pivotMinimo < 1e-18; };
-    if (!abbastanza(std::numeric_limits<RealeQuad>::digits)) {
-        RiempiSistema(a_->largo, N);
-        std::array<double, 12> c2{};
-        double pm = 0;
-        if (EliminazioneGaussiana(a_->largo, static_cast<int16_t>(N), c2, pm) == Eliminazione::Risolta) {
-            c = c2;
-            pivotMinimo = pm;
-            if (!abbastanza(std::numeric_limits<RealeLargo>::digits)) {
-                RiempiSistema(a_->larghissimo, N);
-                if (EliminazioneGaussiana(a_->larghissimo, static_cast<int16_t>(N), c2, pm) == Eliminazione::Risolta)
-                    c = c2;
-            }
-        }
-    }
+    // many digits the solve loses; while the type cannot spare them, go wider.
+    auto troppoStretto = [&](int bit) { return std::ldexp(1.0, -bit) / pivotMinimo >= 1e-18; };
+    if (troppoStretto(std::numeric_limits<RealeQuad>::digits) && RisolviDiNuovo(a_->largo, N, c, pivotMinimo)
+        && troppoStretto(std::numeric_limits<RealeLargo>::digits))
+        RisolviDiNuovo(a_->larghissimo, N, c, pivotMinimo);
     for (int k = 0; k < N; ++k)
         c_[static_cast<size_t>(k)] = c[static_cast<size_t>(k)];
+    return true;
+}
+
+template <class R>
+bool Curvello::RisolviDiNuovo(Sistema<R>& A, int N, std::array<double, 12>& c, double& pivotMinimo)
+{
+    RiempiSistema(A, N);
+    std::array<double, 12> c2{};
+    double pm = 0;
+    if (EliminazioneGaussiana(A, static_cast<int16_t>(N), c2, pm) != Eliminazione::Risolta)
+        return false;
+    c = c2;
+    pivotMinimo = pm;
+    return true;
 }
 
 template <class R>

@@ -82,7 +82,10 @@ private:
     enum class Eliminazione { Risolta, PivotNullo };
 
     void CopiaCoppie();
-    void CostruisciSistema(const int16_t& gr, const int16_t& punti);
+    // False when the elimination met a zero pivot (M7 already shown).
+    bool CostruisciSistema(const int16_t& gr, const int16_t& punti);
+    template <class R>
+    bool RisolviDiNuovo(Sistema<R>& A, int N, std::array<double, 12>& c, double& pivotMinimo);
     template <class R> void RiempiSistema(Sistema<R>& A, int N);
     template <class R>
     Eliminazione EliminazioneGaussiana(Sistema<R>& A, const int16_t& n, std::array<double, 12>& c,
@@ -97,5 +100,4 @@ private:
     std::unique_ptr<Sistemi> a_;  // A: rows 0..11, columns 0..12, kept between runs
     std::array<double, 12> c_{};
     int16_t gr_ = 0;
-    int esitoEliminazione_ = 0;  // 7 when the elimination met a zero pivot
 };

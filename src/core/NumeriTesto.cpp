@@ -261,8 +261,5 @@ double Arrotonda(double valore, int decimali)
 
 std::optional<double> LeggiNumeroCampo(std::string_view campo)
 {
-    const std::optional<double> v = ConvertiTesto(campo, Separatori{".", ""});
-    if (!v)
-        return std::nullopt;
-    return v;
+    return ConvertiTesto(campo, Separatori{".", ""});
 }
