@@ -4,6 +4,7 @@
 
 #include "Curvello.h"
 #include "FileDati.h"
+#include "SeparatoriLocale.h"
 #include "StatoProgramma.h"
 
 #include <QCoreApplication>
@@ -43,12 +44,6 @@ public:
     void Chiudi() override {}
 };
 
-Separatori SeparatoriUtente()
-{
-    const QLocale locale = QLocale::system();
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
 std::filesystem::path Percorso(const QStringList& argomenti, char** argv, int i)
 {
 #ifdef _WIN32
@@ -73,7 +68,7 @@ int Esegui(int argc, char** argv)
         return UsoErrato;
     }
 
-    const Separatori sep = SeparatoriUtente();
+    const Separatori sep = SeparatoriLocale(QLocale::system());
     StatoProgramma stato;
     std::string testoGrado;
     const auto impostaGrado = [&](const std::string& t) { testoGrado = t; };
