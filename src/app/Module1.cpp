@@ -7,22 +7,9 @@
 
 void ImpostaValoriIniziali(StatoApplicazione& stato)
 {
-    LimitiCalcolo& limiti = stato.programma.limiti;
-    limiti.GradoMassimo = 10;
-    limiti.PuntiMassimi = 100;
-    limiti.ScalaturaRighe = 1;
-    limiti.PivotParziale = 1;
-
-    StatoGrafico& g = stato.grafico;
-    g.ScalaX = 1.0f;
-    g.ScalaY = 1.0f;
-    g.EstensioneX = 100.0f;
-    g.EstensioneY = 100.0f;
-    g.PassoGrafico = 0.1f;
-    g.Particolari = 0;
-    g.CollimatoreAttivo = false;
-    g.ZoomRettangoloAttivo = false;
-    g.DifferenzaAttiva = false;
+    // The defaults are written once, in the records themselves.
+    stato.programma.limiti = LimitiCalcolo{};
+    stato.grafico = StatoGrafico{};
 }
 
 Applicazione::Applicazione(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi)
