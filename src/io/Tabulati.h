@@ -1,0 +1,36 @@
+#pragma once
+
+#include "MySource.h"
+#include "NumeriTesto.h"
+#include "Polinomio.h"
+#include "StatoProgramma.h"
+#include "XYPoli.h"
+
+#include <string>
+
+class QImage;
+class Stampante;
+
+// What the printed listings read.
+struct ContenutoStampa {
+    const MySource& punti;
+    const XYPoli& terne;
+    const Polinomio* polinomio;  // none before the first fit
+    std::string testoGrado;      // the degree box's text, printed as the degree before any fit
+    std::string intestazione;    // the print header, on top of every page
+    Separatori sep;
+};
+
+// The program's data, its print header and the degree box's text.
+ContenutoStampa ContenutoDa(const StatoProgramma& stato, std::string testoGrado, Separatori sep);
+
+// Each listing is one job: Courier 12, a width of 100 units, the header
+// centred on every page, lines from x = 6, a new page when a row would start
+// below 14160 twips, and EndDoc at the end. Printer failures come out as
+// ErroreStampa.
+void StampaCoppie(Stampante& stampante, const ContenutoStampa& contenuto);
+void StampaTerne(Stampante& stampante, const ContenutoStampa& contenuto);
+// With no polynomial only the formula line is printed.
+void StampaCoeff(Stampante& stampante, const ContenutoStampa& contenuto);
+// The graph's picture at the top left of a page of its own job.
+void StampaGrafico(Stampante& stampante, const QImage& immagine);
