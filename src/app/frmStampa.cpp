@@ -1,0 +1,73 @@
+#include "frmStampa.h"
+
+#include "Costanti.h"
+#include "Dialoghi.h"
+#include "Stampante.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <exception>
+
+frmStampa::frmStampa(Dialoghi& dialoghi, QPrinter& stampante, ListatiStampa listati, QWidget* proprietario)
+    : QDialog(proprietario), dialoghi_(dialoghi), stampante_(stampante), listati_(std::move(listati))
+{
+    setObjectName(QStringLiteral("frmStampa"));
+    setWindowTitle(QStringLiteral("Stampa"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+
+    Frame1 = new QGroupBox(QStringLiteral("Selezionare il tipo di stampa da eseguire"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* caselle = new QVBoxLayout(Frame1);
+    for (const char* testo : {"Coppie x - y", "Terne x - y - polinomio", "Coefficenti polinomio"}) {
+        auto* casella = new QCheckBox(QString::fromUtf8(testo), Frame1);
+        casella->setObjectName(QStringLiteral("TipoStampa"));
+        caselle->addWidget(casella);
+        TipoStampa << casella;
+    }
+
+    auto* pulsanti = new QDialogButtonBox(this);
+    PulsOK = pulsanti->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    PulsOK->setObjectName(QStringLiteral("PulsOK"));
+    PulsCancel = pulsanti->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    PulsCancel->setObjectName(QStringLiteral("PulsCancel"));
+    connect(PulsOK, &QPushButton::clicked, this, &frmStampa::PulsOK_Click);
+    connect(PulsCancel, &QPushButton::clicked, this, &frmStampa::PulsCancel_Click);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(Frame1);
+    colonna->addWidget(pulsanti);
+    setFixedSize(sizeHint());
+}
+
+void frmStampa::PulsOK_Click()
+{
+    if (dialoghi_.DialogoStampante(stampante_, QStringLiteral("Stampa"))) {
+        const std::function<void()>* lavori[] = {&listati_.coppie, &listati_.terne, &listati_.coeff};
+        for (int i = 0; i < 3; ++i) {
+            if (!TipoStampa[i]->isChecked() || !*lavori[i])
+                continue;
+            try {
+                (*lavori[i])();
+            } catch (const std::exception& e) {
+                // One message: the jobs after a failing one would most likely fail alike.
+                const bool nostro = dynamic_cast<const ErroreStampa*>(&e) != nullptr;
+                dialoghi_.Messaggio(nostro ? QString::fromStdString(e.what())
+                                           : QStringLiteral("Impossibile completare la stampa."),
+                                    QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok,
+                                    IconaMessaggio::Esclamazione);
+                break;
+            }
+        }
+    }
+    close();
+}
+
+void frmStampa::PulsCancel_Click()
+{
+    close();
+}
