@@ -29,7 +29,9 @@ void ScriviFileSicuro(const QString& percorso, const QByteArray& contenuto)
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
         throw Errore(percorso, QStringLiteral("la cartella non esiste o è protetta in scrittura"));
-    if (file.write(contenuto) != contenuto.size() || !file.commit())
+    // commit() alone misses a short write of the buffered tail (a full disk):
+    // flushing first makes it fail, and the temporary file is dropped.
+    if (file.write(contenuto) != contenuto.size() || !file.flush() || !file.commit())
         throw Errore(percorso, QStringLiteral("la scrittura non è stata completata, il file precedente è rimasto com'era"));
 }
 
