@@ -1,5 +1,5 @@
 // Files written whole or not at all: the text table's bytes, the bitmap read
-// back, the data file saved, and every way a write can fail.
+// back, the data file saved, and the ways a write fails.
 #include "Esportazione.h"
 #include "FileDati.h"
 #include "ScritturaSicura.h"
@@ -14,22 +14,17 @@
 
 namespace {
 
-// The ErroreScrittura or ErroreFileDati that f throws; empty when none.
+// The file's bytes, or the message of what f threw.
 template <typename F>
-QString Errore(F f)
+QByteArray Scrivi(const QString& percorso, F f)
 {
     try {
         f();
     } catch (const std::runtime_error& e) {
-        return QString::fromUtf8(e.what());
+        return e.what();
     }
-    return {};
-}
-
-QByteArray Leggi(const QString& percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<manca>";
 }
 
 } // namespace
@@ -41,39 +36,29 @@ private slots:
     {
         QTest::addColumn<int>("N");
         QTest::addColumn<QList<double>>("campione1");  // V, P, Qt, Qs of sample 1
-        QTest::addColumn<bool>("inglese");
         QTest::addColumn<QByteArray>("atteso");
         const QByteArray testa = "t             V(t)          P(t)          Qt(t)         Qs(t)\r\n";
         const QByteArray zeri = " 0             0             0             0             0 \r\n";
-        QTest::newRow("N = 0: la testa e una riga di zeri") << 0 << QList<double>{} << false << testa + zeri;
-        QTest::newRow("N negativo: solo la testa") << -1 << QList<double>{} << false << testa;
+        QTest::newRow("N = 0: la testa e una riga di zeri") << 0 << QList<double>{0, 0, 0, 0} << testa + zeri;
         QTest::newRow("3 decimali, metà al pari, voce lunga")
-            << 1 << QList<double>{0.0625, -0.1875, 123456789012.5, 2} << false
+            << 1 << QList<double>{0.0625, -0.1875, 123456789012.5, 2}
             << testa + zeri + " 0,1           0,062        -0,188         123456789012,5              2 \r\n";
-        QTest::newRow("punto decimale") << 1 << QList<double>{1.5, 0, 0, 0} << true
-                                        << testa + zeri + " 0.1           1.5           0             0             0 \r\n";
-        QTest::newRow("N oltre i campioni") << 3001 << QList<double>{} << false
-                                            << QByteArray("Impossibile esportare la tabella: il registro ha solo 3001 campioni.");
+        QTest::newRow("N oltre i campioni") << 3001 << QList<double>{0, 0, 0, 0}
+            << QByteArray("Impossibile esportare la tabella: il registro ha solo 3001 campioni.");
     }
     void tabella()
     {
         QFETCH(int, N);
         QFETCH(QList<double>, campione1);
-        QFETCH(bool, inglese);
-        QFETCH(QByteArray, atteso);
         auto r = std::make_unique<RegistroCampioni>();
         r->N = static_cast<int16_t>(N);
-        if (!campione1.isEmpty()) {
-            r->serieV[1] = campione1[0];
-            r->serieP[1] = campione1[1];
-            r->serieQt[1] = campione1[2];
-            r->serieQs[1] = campione1[3];
-        }
+        r->serieV[1] = campione1[0];
+        r->serieP[1] = campione1[1];
+        r->serieQt[1] = campione1[2];
+        r->serieQs[1] = campione1[3];
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("tabella.txt"));
-        const QString errore =
-            Errore([&] { EsportaTesto(*r, percorso, inglese ? Separatori::Inglesi() : Separatori::Italiani()); });
-        QCOMPARE(errore.isEmpty() ? Leggi(percorso) : errore.toUtf8(), atteso);
+        QTEST(Scrivi(percorso, [&] { EsportaTesto(*r, percorso, Separatori::Italiani()); }), "atteso");
     }
 
     void bitmap()
@@ -83,29 +68,27 @@ private slots:
         QImage grafico(7, 5, QImage::Format_RGB32);
         grafico.fill(Qt::white);
         grafico.setPixel(6, 4, qRgb(255, 0, 0));
-        EsportaBitmap(grafico, percorso);
-        QCOMPARE(Leggi(percorso).left(2), "BM");
+        QCOMPARE(Scrivi(percorso, [&] { EsportaBitmap(grafico, percorso); }).left(2), "BM");
         const QImage letto(percorso);
         QCOMPARE(letto.size(), QSize(7, 5));
         QCOMPARE(letto.pixel(6, 4), qRgb(255, 0, 0));
         QCOMPARE(letto.pixel(0, 0), qRgb(255, 255, 255));
-        QCOMPARE(Errore([&] { EsportaBitmap(QImage(), percorso); }),
+        QCOMPARE(Scrivi(percorso, [&] { EsportaBitmap(QImage(), percorso); }),
                  "Non c'è nessun grafico da esportare: aprire prima un grafico con \"Grafico\".");
     }
 
-    // A save replaces the old file only once the new one is whole; a refused
-    // or failed one leaves the old bytes and no stray file beside them.
+    // The old file is replaced only by a whole new one; a refused or failed
+    // save leaves its bytes and nothing beside it.
     void salva_data()
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<bool>("calcolato");
-        QTest::addColumn<int>("limiteByte");  // files may grow to this; 0: no limit
+        QTest::addColumn<int>("limite");  // bytes a file may grow to; 0: no limit
         QTest::addColumn<QString>("errore");
-        QTest::newRow("nuovo file") << "nuovo.cv" << true << 0 << "";
         QTest::newRow("sostituisce il vecchio") << "vecchio.cv" << true << 0 << "";
         QTest::newRow("nessun calcolo ancora") << "vecchio.cv" << false << 0
             << "Impossibile salvare \"%1\": non è ancora stato calcolato nessun polinomio.";
-        QTest::newRow("una cartella") << "cartella" << true << 0 << "Impossibile salvare il file \"%1\": è una cartella.";
+        QTest::newRow("una cartella") << "" << true << 0 << "Impossibile salvare il file \"%1\": è una cartella.";
         QTest::newRow("cartella che non esiste") << "manca/dati.cv" << true << 0
             << "Impossibile salvare il file \"%1\": la cartella non esiste o è protetta in scrittura.";
 #ifdef Q_OS_UNIX
@@ -116,45 +99,38 @@ private slots:
     void salva()
     {
         QFETCH(QString, nome);
-        QFETCH(bool, calcolato);
-        QFETCH(int, limiteByte);
+        QFETCH(int, limite);
         QFETCH(QString, errore);
         QTemporaryDir cartella;
-        QVERIFY(QDir(cartella.path()).mkdir(QStringLiteral("cartella")));
         const QString percorso = cartella.filePath(nome);
-        const QString vecchio = cartella.filePath(QStringLiteral("vecchio.cv"));
-        QFile f(vecchio);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("vecchio") == 7);
-        f.close();
+        QFile vecchio(cartella.filePath(QStringLiteral("vecchio.cv")));
+        QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+        vecchio.close();
         StatoProgramma stato;
         stato.punti.RiempiEsempio();
-        if (calcolato) {
+        if (QTest::currentDataTag() != QLatin1String("nessun calcolo ancora")) {
             stato.polinomio = std::make_unique<Polinomio>();
-            stato.polinomio->ImpostaGrado(1);
             stato.polinomio->Add(0.5);
-            stato.polinomio->Add(2);
         }
 #ifdef Q_OS_UNIX
         rlimit prima{};
         getrlimit(RLIMIT_FSIZE, &prima);
+        rlimit stretto = prima;
+        stretto.rlim_cur = limite > 0 ? static_cast<rlim_t>(limite) : prima.rlim_cur;
         const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite = prima;
-        if (limiteByte > 0)
-            limite.rlim_cur = static_cast<rlim_t>(limiteByte);
-        setrlimit(RLIMIT_FSIZE, &limite);
+        setrlimit(RLIMIT_FSIZE, &stretto);
 #endif
-        const QString letto = Errore([&] { SalvaFileDatiSicuro(stato, percorso); });
+        const QByteArray letto = Scrivi(percorso, [&] { SalvaFileDatiSicuro(stato, percorso); });
 #ifdef Q_OS_UNIX
         setrlimit(RLIMIT_FSIZE, &prima);
         std::signal(SIGXFSZ, segnale);
 #endif
-        QCOMPARE(letto, errore.isEmpty() ? errore : errore.arg(QDir::toNativeSeparators(percorso)));
-        if (errore.isEmpty())
-            QCOMPARE(Leggi(percorso), QByteArray::fromStdString(TestoFileDati(stato, "")));
-        else if (percorso == vecchio)
-            QCOMPARE(Leggi(vecchio), "vecchio");
-        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).size(),
-                 percorso == vecchio || !errore.isEmpty() ? 2 : 3);
+        QCOMPARE(letto, errore.isEmpty() ? QByteArray::fromStdString(TestoFileDati(stato, ""))
+                                         : errore.arg(QDir::toNativeSeparators(percorso)).toUtf8());
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"vecchio.cv"});
+        if (!errore.isEmpty())
+            QCOMPARE(Scrivi(vecchio.fileName(), [] {}), "vecchio");
     }
 };
 

@@ -1,6 +1,9 @@
 #include "Tabulati.h"
 
-#include "Stampante.h"
+#include "StampanteQt.h"
+
+#include <QImage>
+#include <QPrinter>
 
 #include <functional>
 
@@ -121,4 +124,20 @@ void StampaGrafico(Stampante& stampante, const QImage& immagine)
 {
     stampante.PaintPicture(immagine);
     stampante.EndDoc();
+}
+
+void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto, const QImage& grafico)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(percorso);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    StampanteQt stampante(pdf, true);
+    StampaCoppie(stampante, contenuto);
+    StampaTerne(stampante, contenuto);
+    StampaCoeff(stampante, contenuto);
+    if (!grafico.isNull())
+        StampaGrafico(stampante, grafico);
+    stampante.Termina();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 class QImage;
+class QString;
 class Stampante;
 
 // What the printed listings read.
@@ -34,3 +35,8 @@ void StampaTerne(Stampante& stampante, const ContenutoStampa& contenuto);
 void StampaCoeff(Stampante& stampante, const ContenutoStampa& contenuto);
 // The graph's picture at the top left of a page of its own job.
 void StampaGrafico(Stampante& stampante, const QImage& immagine);
+
+// The printed report in one PDF file on A4: the pairs, the triples, the
+// coefficients and, when there is one, the graph, each from a new page, laid
+// out as the print jobs lay them out on paper. Throws ErroreStampa.
+void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto, const QImage& grafico);
