@@ -36,20 +36,25 @@ private slots:
     {
         QTest::addColumn<int>("N");
         QTest::addColumn<QList<double>>("campione1");  // V, P, Qt, Qs of sample 1
+        QTest::addColumn<QString>("decimale");
         QTest::addColumn<QByteArray>("atteso");
         const QByteArray testa = "t             V(t)          P(t)          Qt(t)         Qs(t)\r\n";
         const QByteArray zeri = " 0             0             0             0             0 \r\n";
-        QTest::newRow("N = 0: la testa e una riga di zeri") << 0 << QList<double>{0, 0, 0, 0} << testa + zeri;
-        QTest::newRow("3 decimali, metà al pari, voce lunga")
-            << 1 << QList<double>{0.0625, -0.1875, 123456789012.5, 2}
-            << testa + zeri + " 0,1           0,062        -0,188         123456789012,5              2 \r\n";
-        QTest::newRow("N oltre i campioni") << 3001 << QList<double>{0, 0, 0, 0}
+        const QList<double> nulla = {0, 0, 0, 0};
+        QTest::newRow("N = 0: la testa e una riga di zeri") << 0 << nulla << "," << testa + zeri;
+        QTest::newRow("3 decimali, metà al pari, voci che riempiono o passano la zona")
+            << 1 << QList<double>{12345678.125, -0.1875, 123456789012.5, 0.0625} << ","
+            << testa + zeri + " 0,1           12345678,125 -0,188         123456789012,5              0,062 \r\n";
+        QTest::newRow("separatore di due byte, una colonna") << 1 << QList<double>{1.5, 0, 0, 0} << "٫"
+            << testa + zeri + QString(" 0٫1           1٫5           0             0             0 \r\n").toUtf8();
+        QTest::newRow("N oltre i campioni") << 3001 << nulla << ","
             << QByteArray("Impossibile esportare la tabella: il registro ha solo 3001 campioni.");
     }
     void tabella()
     {
         QFETCH(int, N);
         QFETCH(QList<double>, campione1);
+        QFETCH(QString, decimale);
         auto r = std::make_unique<RegistroCampioni>();
         r->N = static_cast<int16_t>(N);
         r->serieV[1] = campione1[0];
@@ -58,7 +63,7 @@ private slots:
         r->serieQs[1] = campione1[3];
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("tabella.txt"));
-        QTEST(Scrivi(percorso, [&] { EsportaTesto(*r, percorso, Separatori::Italiani()); }), "atteso");
+        QTEST(Scrivi(percorso, [&] { EsportaTesto(*r, percorso, {decimale.toStdString(), ""}); }), "atteso");
     }
 
     void bitmap()
@@ -83,22 +88,29 @@ private slots:
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<bool>("calcolato");
+        QTest::addColumn<QString>("solaLettura");  // made read-only first: "vecchio.cv" or "." (the folder)
         QTest::addColumn<int>("limite");  // bytes a file may grow to; 0: no limit
         QTest::addColumn<QString>("errore");
-        QTest::newRow("sostituisce il vecchio") << "vecchio.cv" << true << 0 << "";
-        QTest::newRow("nessun calcolo ancora") << "vecchio.cv" << false << 0
+        QTest::newRow("sostituisce il vecchio") << "vecchio.cv" << true << "" << 0 << "";
+        QTest::newRow("nessun calcolo ancora") << "vecchio.cv" << false << "" << 0
             << "Impossibile salvare \"%1\": non è ancora stato calcolato nessun polinomio.";
-        QTest::newRow("una cartella") << "" << true << 0 << "Impossibile salvare il file \"%1\": è una cartella.";
-        QTest::newRow("cartella che non esiste") << "manca/dati.cv" << true << 0
+        QTest::newRow("una cartella") << "" << true << "" << 0 << "Impossibile salvare il file \"%1\": è una cartella.";
+        QTest::newRow("cartella che non esiste") << "manca/dati.cv" << true << "" << 0
             << "Impossibile salvare il file \"%1\": la cartella non esiste o è protetta in scrittura.";
+        QTest::newRow("cartella di sola lettura") << "vecchio.cv" << true << "." << 0
+            << "Impossibile salvare il file \"%1\": la cartella non esiste o è protetta in scrittura.";
+        QTest::newRow("file di sola lettura") << "vecchio.cv" << true << "vecchio.cv" << 0
+            << "Impossibile salvare il file \"%1\": il file è protetto in scrittura.";
 #ifdef Q_OS_UNIX
-        QTest::newRow("disco pieno a metà") << "vecchio.cv" << true << 10
+        QTest::newRow("disco pieno a metà") << "vecchio.cv" << true << "" << 10
             << "Impossibile salvare il file \"%1\": la scrittura non è stata completata, il file precedente è rimasto com'era.";
 #endif
     }
     void salva()
     {
         QFETCH(QString, nome);
+        QFETCH(bool, calcolato);
+        QFETCH(QString, solaLettura);
         QFETCH(int, limite);
         QFETCH(QString, errore);
         QTemporaryDir cartella;
@@ -106,9 +118,14 @@ private slots:
         QFile vecchio(cartella.filePath(QStringLiteral("vecchio.cv")));
         QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
         vecchio.close();
+        const QString protetto = cartella.filePath(solaLettura);
+        auto permessi = qScopeGuard([&] { QFile::setPermissions(protetto, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        if (!solaLettura.isEmpty() && QFile::setPermissions(protetto, QFile::ReadOwner | QFile::ExeOwner)
+            && QFileInfo(protetto).isWritable())
+            QSKIP("this user writes where permissions say read-only (root)");
         StatoProgramma stato;
         stato.punti.RiempiEsempio();
-        if (QTest::currentDataTag() != QLatin1String("nessun calcolo ancora")) {
+        if (calcolato) {
             stato.polinomio = std::make_unique<Polinomio>();
             stato.polinomio->Add(0.5);
         }
@@ -127,8 +144,7 @@ private slots:
 #endif
         QCOMPARE(letto, errore.isEmpty() ? QByteArray::fromStdString(TestoFileDati(stato, ""))
                                          : errore.arg(QDir::toNativeSeparators(percorso)).toUtf8());
-        QCOMPARE(QDir(cartella.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{"vecchio.cv"});
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"vecchio.cv"});
         if (!errore.isEmpty())
             QCOMPARE(Scrivi(vecchio.fileName(), [] {}), "vecchio");
     }

@@ -24,14 +24,12 @@ std::string RigaInZone(const std::vector<std::string>& voci)
 {
     std::string riga;
     int colonna = 0;
-    int inizio = 0;
     for (size_t i = 0; i < voci.size(); ++i) {
         if (i > 0) {
-            const int zona = static_cast<int>(InizioZonaSuccessiva(inizio, colonna, 14));
+            const int zona = static_cast<int>(InizioZonaSuccessiva(colonna, 14));
             riga.append(static_cast<size_t>(zona - colonna), ' ');
             colonna = zona;
         }
-        inizio = colonna;
         riga += voci[i];
         colonna += Colonne(voci[i]);
     }

@@ -29,11 +29,9 @@ void Stampante::Print(const QStringList& voci)
 {
     const double zona = 14 * LarghezzaMediaCarattereTwips() / TwipsPerUnita();
     double x = x_;
-    double inizio = x_;
     for (qsizetype i = 0; i < voci.size(); ++i) {
         if (i > 0)
-            x = InizioZonaSuccessiva(inizio, x, zona);
-        inizio = x;
+            x = InizioZonaSuccessiva(x, zona);
         if (!voci[i].isEmpty())
             ScriviTesto(x * TwipsPerUnita(), y_, voci[i]);
         x += TextWidth(voci[i]);
