@@ -15,8 +15,8 @@
 
 using Numeri = QList<double>;
 
-// A job: triples X, Y, P flattened (the pairs take X and Y), the coefficients
-// (none: no fit yet, the degree text is "abc"); what it prints.
+// A job and what it prints: triples X, Y, P flattened (the pairs take X and
+// Y), the coefficients (none: no fit yet, the degree text is "abc").
 struct Lavoro {
     QString tabulato;
     Numeri terne;
@@ -29,21 +29,28 @@ Q_DECLARE_METATYPE(Lavoro)
 
 namespace {
 
-void Stampa(Stampante& s, const Lavoro& l)
-{
+struct Dati {
     MySource punti;
     XYPoli xy;
     Polinomio poli;
-    for (qsizetype i = 0; i + 2 < l.terne.size(); i += 3) {
-        punti.Add(l.terne[i], l.terne[i + 1]);
-        xy.Add(l.terne[i], l.terne[i + 1], l.terne[i + 2]);
+    ContenutoStampa contenuto;
+    explicit Dati(const Lavoro& l)
+        : contenuto{punti, xy, l.coeff.isEmpty() ? nullptr : &poli, "abc", l.intestazione.toStdString(),
+                    Separatori::Italiani()}
+    {
+        for (qsizetype i = 0; i + 2 < l.terne.size(); i += 3) {
+            punti.Add(l.terne[i], l.terne[i + 1]);
+            xy.Add(l.terne[i], l.terne[i + 1], l.terne[i + 2]);
+        }
+        poli.ImpostaGrado(static_cast<int16_t>(l.coeff.size() - 1));
+        for (double c : l.coeff)
+            poli.Add(c);
     }
-    poli.ImpostaGrado(static_cast<int16_t>(l.coeff.size() - 1));
-    for (double c : l.coeff)
-        poli.Add(c);
-    const ContenutoStampa c{punti, xy, l.coeff.isEmpty() ? nullptr : &poli, "abc", l.intestazione.toStdString(),
-                            Separatori::Italiani()};
-    (l.tabulato == "coppie" ? StampaCoppie : l.tabulato == "terne" ? StampaTerne : StampaCoeff)(s, c);
+};
+
+void Stampa(Stampante& s, const Lavoro& l)
+{
+    (l.tabulato == "coppie" ? StampaCoppie : l.tabulato == "terne" ? StampaTerne : StampaCoeff)(s, Dati(l).contenuto);
 }
 
 Numeri Serie(int n)
@@ -178,17 +185,9 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir cartella;
         const QString file = cartella.filePath(QStringLiteral("stampa.pdf"));
-        MySource punti;
-        XYPoli terne;
-        Polinomio poli;
-        for (int i = 0; i < 100; ++i) {
-            punti.Add(i, 0.5 * i);
-            terne.Add(i, 0.5 * i, i == 1 ? 0.03125 : 1);
-        }
-        for (double c : {4.5, -0.125, 0.25})
-            poli.Add(c);
-        poli.ImpostaGrado(2);
-        StampaRapportoPdf(file, {punti, terne, &poli, "", "Ditta Rossi", Separatori::Italiani()},
+        Numeri terne = Serie(100);
+        terne[5] = 0.03125;
+        StampaRapportoPdf(file, Dati({"", terne, {4.5, -0.125, 0.25}, "Ditta Rossi", {}}).contenuto,
                           QImage(50, 40, QImage::Format_RGB32));
         QProcess p;
         p.start(pdftotext, {QStringLiteral("-layout"), file, QStringLiteral("-")});

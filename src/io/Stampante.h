@@ -46,7 +46,7 @@ public:
     void PaintPicture(const QImage& immagine);
 
 protected:
-    // Called once the scale is known, so the units can follow the width.
+    // The device's side, all in twips.
     virtual double LarghezzaStampabileTwips() const = 0;
     virtual void ImpostaCarattere(const QString& nome, double punti) = 0;
     virtual double LarghezzaTestoTwips(const QString& testo) const = 0;
