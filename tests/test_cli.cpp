@@ -25,7 +25,8 @@ const QByteArray EsempioGrado2 = "9,2\r\n"
     "7,12,8.01385281385281\r\n8,7,7.92121212121212\r\n9,6,7.55151515151515\r\n"
     "0.904761904761905\r\n1.98528138528139\r\n-0.138528138528139\r\n";
 
-const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n";
+const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
+                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n";
 const QString It = "it_IT.UTF-8", En = "en_US.UTF-8";
 
 // One run: `file` goes to standard input when an argument is "-", else to a
