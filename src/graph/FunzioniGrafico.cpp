@@ -30,17 +30,25 @@ void Campiona(double da, double a, float passo, Visita&& visita)
     }
 }
 
-// Keeps the first of the finite values that `meglio` prefers.
-template <class Meglio>
-double EstremoPolinomio(const Polinomio& pol, double da, double a, float passo, Meglio meglio)
+struct Estremi {
+    double minimo = NaN;
+    double massimo = NaN;
+};
+
+// Both extremes in one pass over the samples; values that are not finite are skipped.
+Estremi EstremiPolinomio(const Polinomio& pol, double da, double a, float passo)
 {
-    double migliore = NaN;
+    Estremi e;
     Campiona(da, a, passo, [&](double x) {
         const double p = pol.ValorePolinomio(x);
-        if (std::isfinite(p) && (std::isnan(migliore) || meglio(p, migliore)))
-            migliore = p;
+        if (!std::isfinite(p))
+            return;
+        if (std::isnan(e.massimo) || p > e.massimo)
+            e.massimo = p;
+        if (std::isnan(e.minimo) || p < e.minimo)
+            e.minimo = p;
     });
-    return migliore;
+    return e;
 }
 
 float Scala(float estensione, double minimo, double massimo)
@@ -102,12 +110,12 @@ double PassoCampionamento(double da, double a, float passo)
 
 void MassimoPolinomio(const Polinomio& pol, double da, double a, float passo, double& massimo)
 {
-    massimo = EstremoPolinomio(pol, da, a, passo, [](double p, double m) { return p > m; });
+    massimo = EstremiPolinomio(pol, da, a, passo).massimo;
 }
 
 void MinimoPolinomio(const Polinomio& pol, double da, double a, float passo, double& minimo)
 {
-    minimo = EstremoPolinomio(pol, da, a, passo, [](double p, double m) { return p < m; });
+    minimo = EstremiPolinomio(pol, da, a, passo).minimo;
 }
 
 void AllargaIntervallo(double& minimo, double& massimo)
@@ -127,8 +135,10 @@ void FinestraCompleta(StatoGrafico& g, const XYPoli& terne, const Polinomio* pol
     g.PMax = NaN;
     g.PMin = NaN;
     if (pol) {
-        MassimoPolinomio(*pol, g.XMin, g.XMax, g.PassoGrafico, g.PMax);
-        MinimoPolinomio(*pol, g.XMin, g.XMax, g.PassoGrafico, g.PMin);
+        // One pass for both: the same samples as MassimoPolinomio and MinimoPolinomio.
+        const Estremi e = EstremiPolinomio(*pol, g.XMin, g.XMax, g.PassoGrafico);
+        g.PMax = e.massimo;
+        g.PMin = e.minimo;
     }
     if (g.PMax > g.YMax)
         g.YMax = g.PMax;
@@ -249,13 +259,23 @@ void DisegnaCurva(ContestoGrafico& c, const Polinomio& pol, double da, double a)
     c.Picture1.CorrenteX = g.ScalaX * da;
     c.Picture1.CorrenteY = g.ScalaY * pol.ValorePolinomio(da);
     // The first step is always drawn, even past a; the others while below a.
+    // Vertices go to the surface in batches, so a million samples need no
+    // million-entry buffer.
+    constexpr size_t Lotto = 4096;
     std::vector<QPointF> vertici;
+    vertici.reserve(Lotto);
+    bool primo = true;
     for (double x = da;;) {
         const double dopo = x + h;
-        if (!(dopo > x) || (!vertici.empty() && dopo >= a))
+        if (!(dopo > x) || (!primo && dopo >= a))
             break;
+        primo = false;
         x = dopo;
         vertici.emplace_back(g.ScalaX * x, g.ScalaY * pol.ValorePolinomio(x));
+        if (vertici.size() == Lotto) {
+            c.Picture1.Spezzata(vertici);
+            vertici.clear();
+        }
     }
     c.Picture1.Spezzata(vertici);
 }
