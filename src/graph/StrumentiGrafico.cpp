@@ -10,7 +10,7 @@
 #include <limits>
 
 StrumentiGrafico::StrumentiGrafico(StatoGrafico& grafico, const StatoProgramma& programma,
-                                   SuperficieDisegno& Picture1, Caselle caselle,
+                                   SuperficieDisegno& Picture1, const CaselleGrafico& caselle,
                                    std::function<void()> disegnaZoom)
     : g_(grafico), programma_(programma), Picture1_(Picture1), c_(caselle),
       disegnaZoom_(std::move(disegnaZoom)), sep_(SeparatoriLocale())

@@ -12,6 +12,18 @@ class QLineEdit;
 class SuperficieDisegno;
 struct StatoProgramma;
 
+// The readout boxes of a graph window, which the tools write.
+struct CaselleGrafico {
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* DiffX1 = nullptr;
+    QLineEdit* DiffY1 = nullptr;
+    QLineEdit* DiffX2 = nullptr;
+    QLineEdit* DiffY2 = nullptr;
+    QLineEdit* DiffX = nullptr;
+    QLineEdit* DiffY = nullptr;
+};
+
 // The mouse tools of one graph window, fed with the plot's mouse events in
 // surface units. Which tool is on lives in the shared graph state; the step
 // of the two-click tools (Fase: 0 idle, 1 waiting for the first click, 2 for
@@ -25,20 +37,8 @@ struct StatoProgramma;
 //   none        move: readouts only
 class StrumentiGrafico {
 public:
-    // The readout boxes the tools write.
-    struct Caselle {
-        QLineEdit* Text1;
-        QLineEdit* Text2;
-        QLineEdit* DiffX1;
-        QLineEdit* DiffY1;
-        QLineEdit* DiffX2;
-        QLineEdit* DiffY2;
-        QLineEdit* DiffX;
-        QLineEdit* DiffY;
-    };
-
     StrumentiGrafico(StatoGrafico& grafico, const StatoProgramma& programma, SuperficieDisegno& Picture1,
-                     Caselle caselle, std::function<void()> disegnaZoom);
+                     const CaselleGrafico& caselle, std::function<void()> disegnaZoom);
 
     uint8_t Fase = 0;
     double Angolo1X = 0.0;
@@ -72,7 +72,7 @@ private:
     StatoGrafico& g_;
     const StatoProgramma& programma_;
     SuperficieDisegno& Picture1_;
-    Caselle c_;
+    const CaselleGrafico& c_;
     std::function<void()> disegnaZoom_;
     Separatori sep_;
 };

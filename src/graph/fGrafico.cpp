@@ -52,9 +52,7 @@ fGrafico::fGrafico(StatoGrafico& grafico, const StatoProgramma& programma, Dialo
     setWindowTitle(QStringLiteral("Grafico"));
     CreaControlli();
     strumenti_ = std::make_unique<StrumentiGrafico>(
-        grafico_, programma_, *Picture1,
-        StrumentiGrafico::Caselle{Text1, Text2, DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY},
-        [this] { DisegnaZoom(); });
+        grafico_, programma_, *Picture1, *this, [this] { DisegnaZoom(); });
     Form_Load();
 }
 

@@ -22,7 +22,7 @@ struct StatoProgramma;
 // value strips, the X/Y readout and the difference group, and the graph
 // toolbar. Several can be open; they share the one graph state. The window
 // only reads the program's data.
-class fGrafico : public QWidget {
+class fGrafico : public QWidget, public CaselleGrafico {
     Q_OBJECT
 public:
     fGrafico(StatoGrafico& grafico, const StatoProgramma& programma, Dialoghi* dialoghi,
@@ -57,14 +57,7 @@ public:
     QLabel* Label6;
     QLabel* Label7;
     QLabel* Label8;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* DiffX1;
-    QLineEdit* DiffY1;
-    QLineEdit* DiffX2;
-    QLineEdit* DiffY2;
-    QLineEdit* DiffX;
-    QLineEdit* DiffY;
+    // The readout boxes Text1, Text2, DiffX1 ... DiffY come from CaselleGrafico.
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
@@ -87,7 +80,7 @@ private:
 
     StatoGrafico& grafico_;
     const StatoProgramma& programma_;
-    Dialoghi* dialoghi_;  // for the questions of the graph's print, which the frame starts
+    Dialoghi* dialoghi_;  // the frame's dialog seam; the graph itself asks nothing yet
     std::unique_ptr<StrumentiGrafico> strumenti_;
     bool caricato_ = false;
     double dpi_ = 96.0;
