@@ -1,6 +1,9 @@
 // curvello-fit end to end: the built tool on real files, under an Italian and
-// an English locale, checked by exit code and exact output bytes.
+// an English locale, checked by exit code and exact output bytes, and its graph
+// picture against a graph window drawn here after the same fit.
 #include "Curvello.h"
+#include "ImmagineGrafico.h"
+#include "StatoGrafico.h"
 
 #include <QtTest>
 
@@ -25,7 +28,8 @@ const QByteArray EsempioGrado2 = "9,2\r\n"
     "7,12,8.01385281385281\r\n8,7,7.92121212121212\r\n9,6,7.55151515151515\r\n"
     "0.904761904761905\r\n1.98528138528139\r\n-0.138528138528139\r\n";
 
-const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n";
+const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
+                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n";
 const QString It = "it_IT.UTF-8", En = "en_US.UTF-8";
 
 // One run: `file` goes to standard input when an argument is "-", else to a
@@ -43,6 +47,7 @@ QByteArray Silenzio(CausaInterruzione c) { return QByteArray::fromStdString(Desc
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void esegui_data();
     void esegui();
 };
@@ -88,6 +93,16 @@ void TestCli::esegui_data()
     Riga("senza argomenti", {}, {}, 64, {}, Uso);
     Riga("troppi argomenti", {"@FILE", "1", "2"}, Esempio, 64, {}, Uso);
     Riga("aiuto", {"--help"}, {}, 0, Uso, {});
+
+    // The graph picture (@PNG), with no display and no platform named.
+    Riga("grafico 800x600", {"@FILE", "2", "--grafico", "@PNG"}, Esempio, 0, EsempioGrado2, {});
+    Riga("grafico, opzioni prima del file", {"--dimensioni", "640x480", "--grafico", "@PNG", "@FILE"}, Esempio, 0, EsempioGrado1, {});
+    Riga("grafico non scrivibile: 74", {"@FILE", "--grafico", "@PNG/g.png"}, Esempio, 74, EsempioGrado1,
+         "Impossibile scrivere il grafico nel file \"@PNG/g.png\".\n");
+    Riga("grafico, fit rifiutato", {"@FILE", "0", "--grafico", "@PNG"}, Esempio, 1, {},
+         "Il grado del polinomio approssimante non può essere minore o uguale a zero.\n");
+    Riga("dimensioni troppo grandi", {"@FILE", "--grafico", "@PNG", "--dimensioni", "5000x10"}, Esempio, 64, {}, Uso);
+    Riga("dimensioni senza grafico", {"@FILE", "--dimensioni", "10x10"}, Esempio, 64, {}, Uso);
 }
 
 void TestCli::esegui()
@@ -107,12 +122,14 @@ void TestCli::esegui()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(file);
     }
-    for (QString& a : argomenti) a.replace("@FILE", percorso);
-    errori.replace("@FILE", percorso.toUtf8());
+    const QString png = dir.filePath("grafico.png");
+    for (QString& a : argomenti) a.replace("@FILE", percorso).replace("@PNG", png);
+    errori.replace("@FILE", percorso.toUtf8()).replace("@PNG", png.toUtf8());
 
     QProcess processo;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert("LC_ALL", locale);
+    ambiente.remove("QT_QPA_PLATFORM");  // the tool picks the offscreen platform itself
     processo.setProcessEnvironment(ambiente);
     processo.start(QStringLiteral(CURVELLO_FIT), argomenti);
     if (ingresso) processo.write(file);
@@ -123,7 +140,17 @@ void TestCli::esegui()
     QCOMPARE(processo.readAllStandardError(), errori);
     QCOMPARE(processo.readAllStandardOutput(), uscita);
     QCOMPARE(processo.exitCode(), codice);
+    const int grafico = argomenti.indexOf("--grafico"), dimensioni = argomenti.indexOf("--dimensioni");
+    QCOMPARE(QFileInfo(png).isFile(), codice == 0 && grafico >= 0);
+    if (!QFileInfo(png).isFile())
+        return;
+    StatoProgramma s;
+    s.punti.RiempiEsempio();
+    Curvello(s, CanaliCalcolo{}).CalcolaPolinomio(uscita.mid(2, 1).toStdString(), Separatori::Italiani());
+    const QStringList lati = (dimensioni < 0 ? QStringLiteral("800x600") : argomenti[dimensioni + 1]).split('x');
+    StatoGrafico g;
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), ImmagineGrafico(g, s, QSize(lati[0].toInt(), lati[1].toInt())));
 }
 
-QTEST_GUILESS_MAIN(TestCli)
+QTEST_MAIN(TestCli)
 #include "test_cli.moc"

@@ -1,20 +1,28 @@
 // curvello-fit FILE.cv [GRADO]: loads a data file as Open does, fits the
 // polynomial as "Calcolo" does and writes to standard output the data file
 // that Save would write. For batch use and end-to-end tests.
+// With --grafico FILE.png it also writes the picture of a graph window opened
+// after the fit (--dimensioni LARGHEZZAxALTEZZA, 800x600 when not given).
 
 #include "Curvello.h"
 #include "FileDati.h"
+#include "ImmagineGrafico.h"
 #include "SeparatoriLocale.h"
+#include "StatoGrafico.h"
 #include "StatoProgramma.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QImage>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 
 #ifdef _WIN32
@@ -35,7 +43,64 @@ enum CodiceUscita {
     UscitaNonScritta = 74,
 };
 
-const char* const Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n";
+const char* const Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
+                        "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n";
+
+// The picture asked for with --grafico.
+struct RichiestaGrafico {
+    QString percorso;
+    QSize dimensioni{800, 600};
+};
+constexpr int LatoMassimo = 4096;
+
+bool ChiedeGrafico(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--grafico")
+            return true;
+    return false;
+}
+
+// Takes the graph options out of the arguments; origine keeps where each
+// remaining one stood. False: wrong usage.
+bool LeggiOpzioniGrafico(QStringList& argomenti, QList<int>& origine, std::optional<RichiestaGrafico>& grafico)
+{
+    std::optional<QString> dimensioni;
+    for (int i = 0; i < argomenti.size(); ++i)
+        origine << i;
+    for (int i = 1; i < argomenti.size();) {
+        const QString a = argomenti[i];
+        if (a != QLatin1String("--grafico") && a != QLatin1String("--dimensioni")) {
+            ++i;
+            continue;
+        }
+        if (i + 1 >= argomenti.size())
+            return false;
+        if (a == QLatin1String("--grafico")) {
+            if (grafico)
+                return false;
+            grafico = RichiestaGrafico{argomenti[i + 1]};
+        } else {
+            if (dimensioni)
+                return false;
+            dimensioni = argomenti[i + 1];
+        }
+        argomenti.remove(i, 2);
+        origine.remove(i, 2);
+    }
+    if (!dimensioni)
+        return true;
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$")).match(*dimensioni);
+    if (!grafico || !m.hasMatch())
+        return false;
+    const int w = m.captured(1).toInt();
+    const int h = m.captured(2).toInt();
+    if (w < 1 || h < 1 || w > LatoMassimo || h > LatoMassimo)
+        return false;
+    grafico->dimensioni = QSize(w, h);
+    return true;
+}
 
 class SenzaAvanzamento : public AscoltatoreAvanzamento {
 public:
@@ -57,13 +122,29 @@ std::filesystem::path Percorso(const QStringList& argomenti, char** argv, int i)
 
 int Esegui(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList argomenti = QCoreApplication::arguments();
-    if (argomenti.size() == 2 && (argomenti[1] == "--help" || argomenti[1] == "-h")) {
+    // The picture needs widgets but never a display.
+    std::unique_ptr<QCoreApplication> app;
+    // Standard error carries the tool's own messages only, not the toolkit's notices.
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", testo.toLocal8Bit().constData());
+    });
+    if (ChiedeGrafico(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QStringList tutti = QCoreApplication::arguments();
+    if (tutti.size() == 2 && (tutti[1] == "--help" || tutti[1] == "-h")) {
         std::fputs(Uso, stdout);
         return Riuscito;
     }
-    if (argomenti.size() < 2 || argomenti.size() > 3) {
+    QStringList argomenti = tutti;
+    QList<int> origine;
+    std::optional<RichiestaGrafico> grafico;
+    if (!LeggiOpzioniGrafico(argomenti, origine, grafico) || argomenti.size() < 2 || argomenti.size() > 3) {
         std::fputs(Uso, stderr);
         return UsoErrato;
     }
@@ -76,7 +157,7 @@ int Esegui(int argc, char** argv)
         if (argomenti[1] == "-")
             CaricaFileDati(stato.punti, std::cin, "standard input", sep, impostaGrado);
         else
-            CaricaFileDati(stato.punti, Percorso(argomenti, argv, 1), sep, impostaGrado);
+            CaricaFileDati(stato.punti, Percorso(tutti, argv, origine[1]), sep, impostaGrado);
     } catch (const ErroreFileDati& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return FileIlleggibile;
@@ -102,6 +183,14 @@ int Esegui(int argc, char** argv)
     if (std::fwrite(testo.data(), 1, testo.size(), stdout) != testo.size() || std::fflush(stdout) != 0) {
         std::fputs("Impossibile scrivere il risultato sullo standard output.\n", stderr);
         return UscitaNonScritta;
+    }
+    if (grafico) {
+        StatoGrafico statoGrafico;
+        if (!ImmagineGrafico(statoGrafico, stato, grafico->dimensioni).save(grafico->percorso, "PNG")) {
+            std::fprintf(stderr, "Impossibile scrivere il grafico nel file \"%s\".\n",
+                         grafico->percorso.toLocal8Bit().constData());
+            return UscitaNonScritta;
+        }
     }
     return Riuscito;
 }

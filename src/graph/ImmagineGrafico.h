@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+struct StatoGrafico;
+struct StatoProgramma;
+
+// What a graph window newly opened at this size shows once drawn: toolbar,
+// plot, value strips, axes, markers, labels and curve, with the readouts as
+// they start. Draws with the graph state given and leaves it as a window
+// would. Needs an application object but no display.
+QImage ImmagineGrafico(StatoGrafico& grafico, const StatoProgramma& programma, QSize dimensioni);

@@ -1,0 +1,353 @@
+#include "SuperficieDisegno.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Drawing far outside the surface is cut first: the painter works in fixed
+// point and a curve can shoot off to astronomic heights.
+constexpr double MargineTaglio = 4.0;
+// Past this many changed regions a clear simply restores the whole picture.
+constexpr size_t MassimoRegioni = 64;
+
+bool Finito(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+// Liang-Barsky: cuts the segment a-b to the rectangle; false when nothing is left.
+bool Ritaglia(QPointF& a, QPointF& b, const QRectF& r)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF inizio = a;
+    if (t1 < 1.0)
+        b = QPointF(inizio.x() + t1 * dx, inizio.y() + t1 * dy);
+    if (t0 > 0.0)
+        a = QPointF(inizio.x() + t0 * dx, inizio.y() + t0 * dy);
+    return true;
+}
+
+QImage NuovaImmagine(QSize dispositivo, qreal rapporto, const QColor& colore)
+{
+    QImage img(dispositivo.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    img.setDevicePixelRatio(rapporto);
+    img.fill(colore);
+    return img;
+}
+
+// Copies one device rectangle between two pictures of the same size and format.
+void CopiaRegione(const QImage& da, QImage& a, const QRect& r)
+{
+    const size_t byte = static_cast<size_t>(r.width()) * 4;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memcpy(a.scanLine(y) + static_cast<size_t>(r.left()) * 4,
+                    da.constScanLine(y) + static_cast<size_t>(r.left()) * 4, byte);
+}
+
+}  // namespace
+
+SuperficieDisegno::SuperficieDisegno(QPalette::ColorRole sfondo, QWidget* parent)
+    : QWidget(parent), coloreSfondo_(palette().color(QPalette::Active, sfondo))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    AdattaImmagini();
+}
+
+void SuperficieDisegno::Scala(double sinistra, double alto, double destra, double basso)
+{
+    sinistra_ = sinistra;
+    alto_ = alto;
+    destra_ = destra;
+    basso_ = basso;
+}
+
+MappaScala SuperficieDisegno::Mappa() const
+{
+    return MappaScala(sinistra_, alto_, destra_, basso_, QSizeF(width(), height()));
+}
+
+QPointF SuperficieDisegno::Utente(QPointF dispositivo) const
+{
+    return Mappa().VersoUtente(dispositivo);
+}
+
+void SuperficieDisegno::AdattaImmagini()
+{
+    const qreal rapporto = devicePixelRatioF();
+    const QSize dispositivo = (QSizeF(size()) * rapporto).toSize().expandedTo(QSize(1, 1));
+    if (!corrente_.isNull() && corrente_.size() == dispositivo && corrente_.devicePixelRatio() == rapporto)
+        return;
+    // A resized surface keeps what it shows at the top-left corner.
+    auto adatta = [&](const QImage& vecchia) {
+        QImage nuova = NuovaImmagine(dispositivo, rapporto, coloreSfondo_);
+        if (!vecchia.isNull()) {
+            QPainter p(&nuova);
+            p.drawImage(QPointF(0, 0), vecchia);
+        }
+        return nuova;
+    };
+    corrente_ = adatta(corrente_);
+    if (!sfondo_.isNull())
+        sfondo_ = adatta(sfondo_);
+    sporchi_.clear();
+    tuttoSporco_ = true;
+    update();
+}
+
+QPen SuperficieDisegno::Penna(const QColor& colore) const
+{
+    QPen penna(colore, 1.0, Stile == StileLinea::Tratteggiato ? Qt::DashLine : Qt::SolidLine,
+               Qt::FlatCap, Qt::MiterJoin);
+    return penna;
+}
+
+void SuperficieDisegno::Sporca(const QRectF& logico)
+{
+    const QRectF esteso = logico.adjusted(-2.0, -2.0, 2.0, 2.0);
+    update(esteso.toAlignedRect());
+    if (tuttoSporco_)
+        return;
+    if (sporchi_.size() >= MassimoRegioni) {
+        tuttoSporco_ = true;
+        sporchi_.clear();
+        return;
+    }
+    const qreal rapporto = corrente_.devicePixelRatio();
+    const QRectF dispositivo(esteso.topLeft() * rapporto, esteso.size() * rapporto);
+    const QRect r = dispositivo.toAlignedRect() & corrente_.rect();
+    if (!r.isEmpty())
+        sporchi_.push_back(r);
+}
+
+void SuperficieDisegno::DisegnaSegmenti(const std::vector<std::vector<QPointF>>& tratti,
+                                        const QColor& colore)
+{
+    if (tratti.empty())
+        return;
+    QPainter p(&corrente_);
+    p.setPen(Penna(colore));
+    for (const std::vector<QPointF>& t : tratti) {
+        p.drawPolyline(t.data(), static_cast<int>(t.size()));
+        double x0 = t.front().x(), x1 = x0, y0 = t.front().y(), y1 = y0;
+        for (const QPointF& q : t) {
+            x0 = std::min(x0, q.x());
+            x1 = std::max(x1, q.x());
+            y0 = std::min(y0, q.y());
+            y1 = std::max(y1, q.y());
+        }
+        Sporca(QRectF(QPointF(x0, y0), QPointF(x1, y1)));
+    }
+}
+
+void SuperficieDisegno::Spezzata(std::span<const QPointF> vertici)
+{
+    AdattaImmagini();
+    const MappaScala m = Mappa();
+    const QRectF limite = QRectF(QPointF(0, 0), QSizeF(size())).adjusted(-MargineTaglio, -MargineTaglio,
+                                                                         MargineTaglio, MargineTaglio);
+    const qreal rapporto = corrente_.devicePixelRatio();
+    auto pixel = [rapporto](QPointF q) { return (q * rapporto).toPoint(); };
+
+    std::vector<std::vector<QPointF>> tratti;
+    std::vector<QPointF> tratto;
+    auto chiudi = [&] {
+        if (tratto.size() >= 2)
+            tratti.push_back(std::move(tratto));
+        tratto.clear();
+    };
+    QPointF precedente = m.VersoDispositivo(CorrenteX, CorrenteY);
+    bool valido = std::isfinite(CorrenteY) && Finito(precedente);
+    for (const QPointF& v : vertici) {
+        const QPointF d = m.VersoDispositivo(v.x(), v.y());
+        const bool ok = std::isfinite(v.y()) && Finito(d);
+        if (ok && valido) {
+            QPointF a = precedente;
+            QPointF b = d;
+            if (Ritaglia(a, b, limite)) {
+                if (tratto.empty() || tratto.back() != a) {
+                    chiudi();
+                    tratto.push_back(a);
+                }
+                // Vertices that stay on one device pixel add nothing but work.
+                if (tratto.size() >= 2 && pixel(tratto.back()) == pixel(b))
+                    tratto.back() = b;
+                else
+                    tratto.push_back(b);
+            } else {
+                chiudi();
+            }
+        } else if (!ok) {
+            chiudi();
+        }
+        precedente = d;
+        valido = ok;
+        CorrenteX = v.x();
+        CorrenteY = v.y();
+    }
+    chiudi();
+    DisegnaSegmenti(tratti, ColoreDisegno);
+}
+
+void SuperficieDisegno::LineaA(double x, double y)
+{
+    const QPointF v(x, y);
+    Spezzata(std::span<const QPointF>(&v, 1));
+}
+
+void SuperficieDisegno::Linea(double x1, double y1, double x2, double y2)
+{
+    CorrenteX = x1;
+    CorrenteY = y1;
+    LineaA(x2, y2);
+}
+
+void SuperficieDisegno::Rettangolo(double x1, double y1, double x2, double y2)
+{
+    CorrenteX = x1;
+    CorrenteY = y1;
+    const QPointF lati[] = {{x2, y1}, {x2, y2}, {x1, y2}, {x1, y1}};
+    Spezzata(lati);
+    CorrenteX = x2;
+    CorrenteY = y2;
+}
+
+void SuperficieDisegno::Cerchio(double x, double y, double raggio, const QColor& contorno)
+{
+    AdattaImmagini();
+    const MappaScala m = Mappa();
+    const QPointF c = m.VersoDispositivo(x, y);
+    const double r = std::abs(raggio) * m.PixelPerUnitaX();
+    CorrenteX = x;
+    CorrenteY = y;
+    const QRectF area(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    if (!Finito(c) || !std::isfinite(r) || !area.intersects(QRectF(rect())))
+        return;
+    QPainter p(&corrente_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(contorno, 1.0));
+    p.setBrush(RiempimentoPieno ? QBrush(ColoreRiempimento) : QBrush(Qt::NoBrush));
+    p.drawEllipse(c, r, r);
+    Sporca(area);
+}
+
+void SuperficieDisegno::Stampa(const QString& testo)
+{
+    AdattaImmagini();
+    const MappaScala m = Mappa();
+    const QPointF posizione = m.VersoDispositivo(CorrenteX, CorrenteY);
+    const QFontMetricsF metriche(font());
+    if (Finito(posizione) && QRectF(rect()).adjusted(-1e4, -1e4, 1e4, 1e4).contains(posizione)) {
+        QPainter p(&corrente_);
+        p.setFont(font());
+        p.setPen(ColoreDisegno);
+        p.drawText(QPointF(posizione.x(), posizione.y() + metriche.ascent()), testo);
+        Sporca(QRectF(posizione, QSizeF(metriche.horizontalAdvance(testo), metriche.height())));
+    }
+    CorrenteX = sinistra_;
+    if (Finito(posizione))
+        CorrenteY = m.VersoUtenteY(posizione.y() + metriche.height());
+}
+
+void SuperficieDisegno::Pulisci()
+{
+    AdattaImmagini();
+    if (tuttoSporco_) {
+        if (sfondo_.isNull())
+            corrente_.fill(coloreSfondo_);
+        else
+            corrente_ = sfondo_;
+        update();
+    } else {
+        const qreal rapporto = corrente_.devicePixelRatio();
+        for (const QRect& r : sporchi_) {
+            const QRectF logico(QPointF(r.topLeft()) / rapporto, QSizeF(r.size()) / rapporto);
+            if (sfondo_.isNull()) {
+                const QRgb colore = coloreSfondo_.rgb();
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    QRgb* riga = reinterpret_cast<QRgb*>(corrente_.scanLine(y));
+                    std::fill(riga + r.left(), riga + r.right() + 1, colore);
+                }
+            } else {
+                CopiaRegione(sfondo_, corrente_, r);
+            }
+            update(logico.toAlignedRect());
+        }
+    }
+    sporchi_.clear();
+    tuttoSporco_ = false;
+}
+
+void SuperficieDisegno::Consolida()
+{
+    AdattaImmagini();
+    sfondo_ = corrente_;
+    sporchi_.clear();
+    tuttoSporco_ = false;
+}
+
+void SuperficieDisegno::Cancella()
+{
+    AdattaImmagini();
+    sfondo_ = QImage();
+    corrente_.fill(coloreSfondo_);
+    sporchi_.clear();
+    tuttoSporco_ = false;
+    update();
+}
+
+QImage SuperficieDisegno::Immagine()
+{
+    AdattaImmagini();
+    return corrente_;
+}
+
+void SuperficieDisegno::paintEvent(QPaintEvent* evento)
+{
+    AdattaImmagini();
+    QPainter p(this);
+    p.setClipRegion(evento->region());
+    p.drawImage(QPointF(0, 0), corrente_);
+}
+
+void SuperficieDisegno::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    AdattaImmagini();
+}
+
+void SuperficieDisegno::mouseMoveEvent(QMouseEvent* evento)
+{
+    const QPointF u = Utente(evento->position());
+    emit MouseMove(evento->buttons(), evento->modifiers(), static_cast<float>(u.x()),
+                   static_cast<float>(u.y()));
+}
+
+void SuperficieDisegno::mousePressEvent(QMouseEvent* evento)
+{
+    const QPointF u = Utente(evento->position());
+    emit MouseDown(evento->button(), evento->modifiers(), static_cast<float>(u.x()),
+                   static_cast<float>(u.y()));
+}

@@ -1,0 +1,358 @@
+#include "fGrafico.h"
+
+#include "Disposizione.h"
+#include "EseguiPasso.h"
+#include "IconeStrumenti.h"
+#include "SeparatoriLocale.h"
+#include "StatoProgramma.h"
+#include "SuperficieDisegno.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QWindowStateChangeEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Design positions and sizes, twips.
+constexpr double AltoGrafico = 720;
+constexpr double SinistraGrafico = 720;
+constexpr double AltezzaBarra = 660;
+constexpr double LarghezzaValY = 735;
+constexpr double AltezzaValX = 375;
+
+struct VocePulsante {
+    const char* chiave;
+    const char* suggerimento;
+};
+// Left to right.
+constexpr VocePulsante Pulsanti[] = {
+    {"Cancella", "Cancella grafico"},
+    {"Tracciatore", "Abilita/disabilita il collimatore"},
+    {"Disegna", "Disegna in scala 1:1"},
+    {"ZoomArea", "Zoom"},
+    {"AggiungiParticolari", "Aggiiungi particolari al grafico"},
+    {"Differenza", "Differenza tra 2 punti"},
+    {"Griglia", "Aggiungi / togli griglia"},
+};
+
+}  // namespace
+
+fGrafico::fGrafico(StatoGrafico& grafico, const StatoProgramma& programma, Dialoghi* dialoghi,
+                   QWidget* parent)
+    : QWidget(parent), grafico_(grafico), programma_(programma), dialoghi_(dialoghi)
+{
+    setObjectName(QStringLiteral("fGrafico"));
+    setWindowTitle(QStringLiteral("Grafico"));
+    CreaControlli();
+    strumenti_ = std::make_unique<StrumentiGrafico>(
+        grafico_, programma_, *Picture1, *this, [this] { DisegnaZoom(); });
+    Form_Load();
+}
+
+fGrafico::~fGrafico() = default;
+
+void fGrafico::CreaControlli()
+{
+    dpi_ = DpiLogicoSchermo();
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setIconSize(QSize(16, 16));
+    for (const VocePulsante& p : Pulsanti) {
+        QAction* a = Toolbar1->addAction(IconaStrumento(QLatin1String(p.chiave)), QString::fromUtf8(p.suggerimento));
+        a->setObjectName(QLatin1String(p.chiave));
+        a->setToolTip(QString::fromUtf8(p.suggerimento));
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &fGrafico::Toolbar1_ButtonClick);
+
+    auto superficie = [this](const char* nome, QPalette::ColorRole sfondo) {
+        auto* s = new SuperficieDisegno(sfondo, this);
+        s->setObjectName(QLatin1String(nome));
+        return s;
+    };
+    // The plot shows the window-background colour, as a text box does.
+    Picture1 = superficie("Picture1", QPalette::Base);
+    PictValY = superficie("PictValY", QPalette::Window);
+    PictValX = superficie("PictValX", QPalette::Window);
+    Picture1->setGeometry(RettangoloDaTwips(SinistraGrafico, AltoGrafico, 6015, 4935, dpi_));
+    PictValY->setGeometry(RettangoloDaTwips(0, AltoGrafico, LarghezzaValY, 4935, dpi_));
+    PictValX->setGeometry(RettangoloDaTwips(SinistraGrafico, 5640, 6015, AltezzaValX, dpi_));
+    connect(Picture1, &SuperficieDisegno::MouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) { Picture1_MouseMove(x, y); });
+    connect(Picture1, &SuperficieDisegno::MouseDown, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers, float x, float y) { Picture1_MouseDown(b, x, y); });
+
+    auto cornice = [this](const char* nome, double l, double t, double w, double h) {
+        auto* f = new QFrame(this);
+        f->setObjectName(QLatin1String(nome));
+        f->setFrameShape(QFrame::Box);
+        f->setGeometry(RettangoloDaTwips(l, t, w, h, dpi_));
+        return f;
+    };
+    Shape1 = cornice("Shape1", 7080, 840, 1575, 1095);
+    Shape2 = cornice("Shape2", 7080, 2280, 2655, 1575);
+
+    // Each box is its label's buddy, so that a screen reader names it.
+    auto coppia = [this](const char* etichetta, const char* testo, const char* casella, const char* iniziale,
+                         double l, double t, double larghezza) {
+        auto* lab = new QLabel(QLatin1String(testo), this);
+        lab->setObjectName(QLatin1String(etichetta));
+        PosizionaTwips(lab, l, t, 495, 255, dpi_);
+        auto* box = new QLineEdit(QLatin1String(iniziale), this);
+        box->setObjectName(QLatin1String(casella));
+        PosizionaTwips(box, l + 480, t, larghezza, 285, dpi_);
+        lab->setBuddy(box);
+        return std::pair{lab, box};
+    };
+    std::tie(Label1, Text1) = coppia("Label1", "X", "Text1", "", 7200, 960, 855);
+    std::tie(Label2, Text2) = coppia("Label2", "Y", "Text2", "", 7200, 1440, 855);
+    std::tie(Label3, DiffX1) = coppia("Label3", "X1", "DiffX1", "0", 7200, 2400, 615);
+    std::tie(Label6, DiffY1) = coppia("Label6", "Y1", "DiffY1", "0", 8400, 2400, 615);
+    std::tie(Label4, DiffX2) = coppia("Label4", "X2", "DiffX2", "0", 7200, 2880, 615);
+    std::tie(Label5, DiffY2) = coppia("Label5", "Y2", "DiffY2", "0", 8400, 2880, 615);
+    std::tie(Label7, DiffX) = coppia("Label7", "DX", "DiffX", "0", 7200, 3360, 615);
+    std::tie(Label8, DiffY) = coppia("Label8", "DY", "DiffY", "0", 8400, 3360, 615);
+}
+
+void fGrafico::Form_Load()
+{
+    caricato_ = false;
+    AbilitaPulsanti(false, false, false);
+    // The window fills the frame's client area; the size changes made here only lay out.
+    if (parentWidget())
+        setGeometry(parentWidget()->contentsRect());
+    else
+        resize(PixelDaTwips(10155, dpi_), PixelDaTwips(5970, dpi_));
+    Form_Resize();
+    strumenti_->Fase = 0;
+    caricato_ = true;
+}
+
+bool fGrafico::Minimizzata() const
+{
+    return isMinimized() || (parentWidget() && parentWidget()->isMinimized());
+}
+
+void fGrafico::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    EseguiPasso([this] { Form_Resize(); });
+}
+
+void fGrafico::changeEvent(QEvent* evento)
+{
+    QWidget::changeEvent(evento);
+    // Restoring a minimised window lays it out and redraws even when its size is unchanged.
+    if (evento->type() == QEvent::WindowStateChange
+        && (static_cast<QWindowStateChangeEvent*>(evento)->oldState() & Qt::WindowMinimized) && !Minimizzata())
+        EseguiPasso([this] { Form_Resize(); });
+}
+
+void fGrafico::Form_Resize()
+{
+    if (Minimizzata())
+        return;
+    const double W = TwipsDaPixel(width(), dpi_);
+    const double H = TwipsDaPixel(height(), dpi_);
+    auto sposta = [this](QWidget* w, double sinistra, double alto) {
+        w->move(PixelDaTwips(sinistra, dpi_), PixelDaTwips(alto, dpi_));
+    };
+    auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
+
+    Toolbar1->setGeometry(0, 0, width(), std::max(pixel(AltezzaBarra), Toolbar1->sizeHint().height()));
+    // Below the margins' size the plot keeps a size of zero.
+    const double larghezza = std::max(0.0, W - 3500);
+    const double altezza = std::max(0.0, H - 2000);
+    Picture1->setGeometry(pixel(SinistraGrafico), pixel(AltoGrafico), pixel(larghezza), pixel(altezza));
+    PictValX->setGeometry(pixel(SinistraGrafico), pixel(AltoGrafico + altezza), pixel(larghezza),
+                          pixel(AltezzaValX));
+    PictValY->setGeometry(0, pixel(AltoGrafico), pixel(LarghezzaValY), pixel(altezza));
+
+    const double s1Alto = AltoGrafico;
+    const double s1Sinistra = larghezza + 850;
+    sposta(Shape1, s1Sinistra, s1Alto);
+    const double l1Alto = s1Alto + 300;
+    const double l1Sinistra = s1Sinistra + 150;
+    sposta(Label1, l1Sinistra, l1Alto);
+    sposta(Label2, l1Sinistra, l1Alto + 800);
+    sposta(Text1, s1Sinistra + 500, l1Alto);
+    sposta(Text2, s1Sinistra + 500, l1Alto + 800);
+
+    const double s2Alto = s1Alto + 2500;
+    sposta(Shape2, s1Sinistra, s2Alto);
+    const double l3Alto = s2Alto + 300;
+    const double l3Sinistra = s1Sinistra + 150;
+    const std::pair<QLabel*, QLineEdit*> gruppo[3][2] = {
+        {{Label3, DiffX1}, {Label6, DiffY1}},
+        {{Label4, DiffX2}, {Label5, DiffY2}},
+        {{Label7, DiffX}, {Label8, DiffY}},
+    };
+    for (int riga = 0; riga < 3; ++riga) {
+        for (int colonna = 0; colonna < 2; ++colonna) {
+            const double alto = l3Alto + 800 * riga;
+            const double sinistra = l3Sinistra + 1200 * colonna;
+            sposta(gruppo[riga][colonna].first, sinistra, alto);
+            sposta(gruppo[riga][colonna].second, sinistra + 450, alto);
+        }
+    }
+    if (caricato_)
+        Ridisegna();
+}
+
+ContestoGrafico fGrafico::Contesto()
+{
+    return {grafico_, *Picture1, *PictValX, *PictValY, SeparatoriLocale()};
+}
+
+void fGrafico::AbilitaPulsanti(bool tracciatore, bool zoom, bool cancella)
+{
+    Pulsante(QStringLiteral("Tracciatore"))->setEnabled(tracciatore);
+    Pulsante(QStringLiteral("ZoomArea"))->setEnabled(zoom);
+    Pulsante(QStringLiteral("Cancella"))->setEnabled(cancella);
+}
+
+QAction* fGrafico::Pulsante(const QString& chiave) const
+{
+    return Toolbar1->findChild<QAction*>(chiave, Qt::FindDirectChildrenOnly);
+}
+
+void fGrafico::ConsolidaSuperfici()
+{
+    Picture1->Consolida();
+    PictValX->Consolida();
+    PictValY->Consolida();
+}
+
+void fGrafico::DisegnaGrafico()
+{
+    CancellaGrafico();
+    const Polinomio* pol = programma_.polinomio.get();
+    FinestraCompleta(grafico_, *programma_.terne, pol);
+    grafico_.GraficoZoommato = false;
+    ContestoGrafico c = Contesto();
+    ImpostaScala(c);
+    const double da = grafico_.XMin - grafico_.MargineX;
+    const double a = grafico_.XMax + grafico_.MargineX;
+    DisegnaPunti(c, *programma_.terne, da, a, grafico_.YMin, grafico_.YMax);
+    if (pol)
+        DisegnaCurva(c, *pol, da, a);
+    ConsolidaSuperfici();
+    AbilitaPulsanti(true, true, true);
+    Picture1->AbilitaMouse(true);
+}
+
+void fGrafico::DisegnaZoom()
+{
+    StrumentiGrafico& s = *strumenti_;
+    if (s.Angolo1X > s.Angolo2X)
+        std::swap(s.Angolo1X, s.Angolo2X);
+    if (s.Angolo1Y > s.Angolo2Y)
+        std::swap(s.Angolo1Y, s.Angolo2Y);
+    grafico_.XMax = s.Angolo2X / grafico_.ScalaX;
+    grafico_.XMin = s.Angolo1X / grafico_.ScalaX;
+    grafico_.YMax = s.Angolo2Y / grafico_.ScalaY;
+    grafico_.YMin = s.Angolo1Y / grafico_.ScalaY;
+    // Two clicks on one spot pick an empty rectangle.
+    AllargaIntervallo(grafico_.XMin, grafico_.XMax);
+    AllargaIntervallo(grafico_.YMin, grafico_.YMax);
+    CalcolaScale(grafico_);
+    grafico_.GraficoZoommato = true;
+    CancellaGrafico();
+    ContestoGrafico c = Contesto();
+    ImpostaScala(c);
+    DisegnaPunti(c, *programma_.terne, grafico_.XMin, grafico_.XMax, grafico_.YMin, grafico_.YMax);
+    if (programma_.polinomio)
+        DisegnaCurva(c, *programma_.polinomio, grafico_.XMin, grafico_.XMax);
+    ConsolidaSuperfici();
+    AbilitaPulsanti(true, false, true);
+    Picture1->AbilitaMouse(true);
+}
+
+void fGrafico::Ridisegna()
+{
+    if (grafico_.GraficoZoommato) {
+        StrumentiGrafico& s = *strumenti_;
+        s.Angolo1X = grafico_.ScalaX * grafico_.VistaSinistra;
+        s.Angolo1Y = grafico_.ScalaY * grafico_.VistaAlto;
+        s.Angolo2X = grafico_.ScalaX * grafico_.VistaDestra;
+        s.Angolo2Y = grafico_.ScalaY * grafico_.VistaBasso;
+        DisegnaZoom();
+    } else {
+        DisegnaGrafico();
+    }
+}
+
+void fGrafico::CancellaGrafico()
+{
+    Picture1->AbilitaMouse(false);
+    Picture1->Cancella();
+    PictValX->Cancella();
+    PictValY->Cancella();
+    Picture1->ColoreDisegno = Qt::black;
+    AbilitaPulsanti(false, false, false);
+}
+
+void fGrafico::ControlloParticolari()
+{
+    EseguiPasso([this] { Ridisegna(); });
+}
+
+void fGrafico::ConsolidaPicture1()
+{
+    Picture1->Consolida();
+}
+
+QImage fGrafico::ImmaginePicture1() const
+{
+    return Picture1->Sfondo();
+}
+
+void fGrafico::Toolbar1_ButtonClick(QAction* pulsante)
+{
+    if (!pulsante)
+        return;
+    const QString chiave = pulsante->objectName();
+    StrumentiGrafico& s = *strumenti_;
+    // Each step on its own: one that fails is skipped and the next one runs.
+    if (chiave == QLatin1String("Cancella")) {
+        EseguiPasso([&] { CancellaGrafico(); });
+    } else if (chiave == QLatin1String("Disegna")) {
+        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("Nessuno")); });
+        EseguiPasso([&] { DisegnaGrafico(); });
+    } else if (chiave == QLatin1String("Tracciatore")) {
+        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("Collimatore")); });
+        EseguiPasso([&] { s.CambiaCollimatore(); });
+    } else if (chiave == QLatin1String("ZoomArea")) {
+        EseguiPasso([&] { Picture1->Pulisci(); });
+        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("ZoomArea")); });
+        s.Fase = 1;
+        grafico_.ZoomRettangoloAttivo = true;
+    } else if (chiave == QLatin1String("Differenza")) {
+        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("CollimatoreDifferenza")); });
+        s.Fase = 1;
+        EseguiPasso([&] { Ridisegna(); });
+        EseguiPasso([&] { s.CambiaDifferenza(); });
+    } else if (chiave == QLatin1String("Griglia")) {
+        grafico_.Particolari = static_cast<int16_t>(grafico_.Particolari & ParticolareGriglia
+                                                        ? grafico_.Particolari - ParticolareGriglia
+                                                        : grafico_.Particolari + ParticolareGriglia);
+        EseguiPasso([&] { Ridisegna(); });
+    }
+    // "AggiungiParticolari" offers nothing yet.
+}
+
+void fGrafico::Picture1_MouseMove(float X, float Y)
+{
+    EseguiPasso([&] { strumenti_->MouseMove(X, Y); });
+}
+
+void fGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, float X, float Y)
+{
+    EseguiPasso([&] { strumenti_->MouseDown(pulsante, X, Y); });
+}

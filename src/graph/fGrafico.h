@@ -1,0 +1,87 @@
+#pragma once
+
+#include "FunzioniGrafico.h"
+#include "StatoGrafico.h"
+#include "StrumentiGrafico.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class Dialoghi;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QToolBar;
+class SuperficieDisegno;
+struct StatoProgramma;
+
+// The graph window: the points and the fitted polynomial of the last fit, the
+// value strips, the X/Y readout and the difference group, and the graph
+// toolbar. Several can be open; they share the one graph state. The window
+// only reads the program's data.
+class fGrafico : public QWidget, public CaselleGrafico {
+    Q_OBJECT
+public:
+    fGrafico(StatoGrafico& grafico, const StatoProgramma& programma, Dialoghi* dialoghi,
+             QWidget* parent = nullptr);
+    ~fGrafico() override;
+
+    // For the graph's print and export: the plot's current drawing becomes its
+    // committed picture, and that picture as an image (null once erased).
+    void ConsolidaPicture1();
+    QImage ImmaginePicture1() const;
+
+    void ZoommaGrafico() {}
+    void ControlloParticolari();
+
+    void Toolbar1_ButtonClick(QAction* pulsante);
+    QAction* Pulsante(const QString& chiave) const;
+
+    bool Caricato() const { return caricato_; }
+    StrumentiGrafico& Strumenti() { return *strumenti_; }
+
+    QToolBar* Toolbar1;
+    SuperficieDisegno* Picture1;
+    SuperficieDisegno* PictValX;
+    SuperficieDisegno* PictValY;
+    QFrame* Shape1;
+    QFrame* Shape2;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    // The readout boxes Text1, Text2, DiffX1 ... DiffY come from CaselleGrafico.
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+
+private:
+    void CreaControlli();
+    void Form_Load();
+    void Form_Resize();
+    void DisegnaGrafico();
+    void DisegnaZoom();
+    void Ridisegna();
+    void CancellaGrafico();
+    void Picture1_MouseMove(float X, float Y);
+    void Picture1_MouseDown(Qt::MouseButton pulsante, float X, float Y);
+    void AbilitaPulsanti(bool tracciatore, bool zoom, bool cancella);
+    void ConsolidaSuperfici();
+    ContestoGrafico Contesto();
+    bool Minimizzata() const;
+
+    StatoGrafico& grafico_;
+    const StatoProgramma& programma_;
+    Dialoghi* dialoghi_;  // the frame's dialog seam; the graph itself asks nothing yet
+    std::unique_ptr<StrumentiGrafico> strumenti_;
+    bool caricato_ = false;
+    double dpi_ = 96.0;
+};
