@@ -3,6 +3,8 @@
 
 #include "AvanzamentoSimulazione.h"
 #include "Curvello.h"
+#include "Disposizione.h"
+#include "NumeriTesto.h"
 #include "Twips.h"
 #include "frmOptions.h"
 
@@ -17,7 +19,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <QAccessible>
+
 #include <cmath>
+#include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -94,7 +100,9 @@ private slots:
         QFETCH(int, punti);
         ProgrammaDiProva p;
         p.esempioCalcolato(QStringLiteral("2"));
-        QPointer<QMdiSubWindow> figlio = ApriFiglio(p.f(), QStringLiteral("Tabella"));
+        p.premi("Tabella");
+        QPointer<QWidget> figlio = Cornice(p.tabella()), griglia = Cornice(p.coppie());
+        QVERIFY(figlio && griglia);
         QPointer<QWidget> sciolta = new QWidget(&p.f(), Qt::Window);
         sciolta->setObjectName(QStringLiteral("Sciolta"));
         sciolta->setAttribute(Qt::WA_DeleteOnClose);
@@ -107,7 +115,7 @@ private slots:
                                            "nuova simulazione, continuare?"});
         const DomandaDialogo& d = p.dialoghi->Domande().first();
         QVERIFY(d.pulsanti == PulsantiMessaggio::OkAnnulla && d.icona == IconaMessaggio::Esclamazione);
-        QTRY_COMPARE(figlio.isNull() && sciolta.isNull(), ok);
+        QTRY_COMPARE(figlio.isNull() && sciolta.isNull() && griglia.isNull(), ok);
         QCOMPARE(p.f().FormAperto(QStringLiteral("Tabella")), !ok);
         QCOMPARE(p.accesi(), accesi);
         QCOMPARE(p.stato().punti.NumeroElementi(), punti);
@@ -172,8 +180,10 @@ private slots:
         for (bool dopoUnSuccesso : {false, true}) {
             ProgrammaDiProva p;
             frmMain& f = p.f();
-            if (dopoUnSuccesso)
+            if (dopoUnSuccesso) {
                 p.esempioCalcolato(QStringLiteral("1"));
+                f.ChiudiFinestre();
+            }
             StatoProgramma& s = p.stato();
             s.punti.Vuota();
             if (punti == QLatin1String("esempio"))
@@ -203,6 +213,125 @@ private slots:
             QCOMPARE(s.polinomio->NumeroElementi(), 0);
             QVERIFY(!f.findChild<AvanzamentoSimulazione*>());
         }
+    }
+
+    // The toolbar through the pairs window. "x;y" types a pair, "#n" checks
+    // the point count, "chiudi" closes the pairs window, other words press
+    // that button. Coefficients to 6 decimals.
+    void conLaGriglia_data()
+    {
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<QString>("grado");
+        QTest::addColumn<QString>("punti");
+        QTest::addColumn<QString>("coefficienti");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("Esempio con la griglia aperta") << "Punti 1;1 2;4 3;9 Esempio #9 Calcolo" << "2"
+                                                       << "1;1|2;4|3;9" << "0 0 1" << "";
+        QTest::newRow("Calcolo con la griglia chiusa") << "Esempio chiudi #9 Calcolo" << "1"
+                                                       << "1;5|2;3|3;4|4;5|5;7|6;9|7;12|8;7|9;6" << "3,444444 0,6" << "";
+        QTest::newRow("X vuota come zero") << "Punti ;1 1;3 Calcolo" << "1" << "0;1|1;3" << "1 2" << "";
+        QTest::newRow("testo non numerico, poi il calcolo") << "Punti 1;1 2;3 abc;5 Calcolo" << "1" << "1;1|2;3" << "-1 2"
+                                                            << "La riga 3 contiene un valore non numerico: abc";
+        QTest::newRow("Elimina riga senza griglia") << "Esempio chiudi mnuCoppieEliminaRiga" << "1" << "" << "" << "";
+    }
+    void conLaGriglia()
+    {
+        QFETCH(QString, copione);
+        QFETCH(QString, grado);
+        QFETCH(QString, punti);
+        QFETCH(QString, coefficienti);
+        QFETCH(QString, messaggio);
+        ProgrammaDiProva p;
+        p.f().GradoPolinomio->setText(grado);
+        for (const QString& passo : copione.split(u' ')) {
+            if (passo.startsWith(u'#')) {
+                QCOMPARE(p.stato().punti.NumeroElementi(), passo.mid(1).toInt());
+            } else if (passo == QLatin1String("chiudi")) {
+                Cornice(p.coppie())->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            } else if (passo.contains(u';')) {
+                ScriviCoppia(p.coppie(), passo.section(u';', 0, 0), passo.section(u';', 1, 1));
+            } else if (passo.startsWith(QLatin1String("mnu"))) {
+                p.voce(passo)->trigger();
+            } else {
+                p.premi(qPrintable(passo));
+            }
+        }
+        if (copione.endsWith(QLatin1String("mnuCoppieEliminaRiga"))) {
+            // Opened again on the example, its current row (the last) deleted.
+            QCOMPARE(p.coppie()->TotaleRighe(), 8);
+            QCOMPARE(Righe(p.coppie()->DataGrid1).section(u'|', -1), QStringLiteral("8;7"));
+            return;
+        }
+        QCOMPARE(Righe(p.stato().punti), punti);
+        QStringList c;
+        for (int k = 0; k < p.stato().polinomio->NumeroElementi(); ++k)
+            c << QString::fromStdString(FormaGenerale(Arrotonda(p.stato().polinomio->Coeff(k), 6), Separatori::Italiani()));
+        QCOMPARE(c.join(u' '), coefficienti);
+        QCOMPARE(p.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
+    }
+
+    // Each press opens one more table, titled with the degree text as it
+    // stands, showing the last fit: "abc" is not checked.
+    void tabellaConGradoAbc()
+    {
+        ProgrammaDiProva p;
+        p.esempioCalcolato(QStringLiteral("1"));
+        p.premi("Tabella");
+        QPointer<Tabella> prima = p.tabella();
+        p.f().GradoPolinomio->setText(QStringLiteral("abc"));
+        p.premi("Tabella");
+        QVERIFY(prima && p.tabella() != prima && Cornice(p.tabella())->isVisible());
+        QCOMPARE(prima->windowTitle() + u'|' + p.tabella()->windowTitle(), QStringLiteral("Grado: 1|Grado: abc"));
+        QCOMPARE(Righe(p.tabella()->DataCoeff), QStringLiteral("0;3,444444|1;0,6|;"));
+        QCOMPARE(p.f().AreaFigli()->subWindowList().size(), 3);
+    }
+
+    // A failure inside a menu command ends it with a message and the program
+    // goes on; inside a toolbar command it is skipped without one.
+    void comandiGuardati_data()
+    {
+        QTest::addColumn<bool>("dalMenu");
+        QTest::newRow("menu") << true;
+        QTest::newRow("barra") << false;
+    }
+    void comandiGuardati()
+    {
+        QFETCH(bool, dalMenu);
+        ProgrammaDiProva p;
+        bool lancia = true;
+        p.dialoghi->allaDomanda = [&](const DomandaDialogo&) {
+            if (std::exchange(lancia, false))
+                throw std::runtime_error("guasto");
+        };
+        if (dalMenu)
+            p.voce(QStringLiteral("mnuFileNew"))->trigger();
+        else
+            p.premi("New");
+        QStringList attesi{"Curvello|ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, "
+                           "continuare?"};
+        if (dalMenu)
+            attesi << "Curvello|Si è verificato un errore imprevisto durante il comando \"Nuovo\": il comando è stato "
+                      "interrotto.";
+        QCOMPARE(p.messaggi(), attesi);
+        p.premi("Esempio");
+        QCOMPARE(p.stato().punti.NumeroElementi(), 9);
+    }
+
+    // Each box is named by its label; the grids by what they hold.
+    void nomiAccessibili()
+    {
+        ProgrammaDiProva p;
+        p.esempioCalcolato(QStringLiteral("1"));
+        p.premi("Tabella");
+        std::string intestazione;
+        frmOptions d(intestazione, &p.f());
+        const std::pair<QWidget*, const char*> attesi[] = {
+            {p.f().GradoPolinomio, "Grado del polinomio approssimante"}, {d.TIntestUtente, "Intestazione stampe"},
+            {p.coppie()->Text1, "X:"}, {p.coppie()->Text2, "Y:"}, {p.coppie()->DataGrid1, "Coppie X - Y"},
+            {p.tabella()->DataCoeff, "Coefficenti"}, {p.tabella()->DataTerna, "Punti"}};
+        for (auto [w, nome] : attesi)
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QString::fromUtf8(nome));
     }
 
     // Modeless; whole percents, NaN ignored, below 0 as 0; only Chiudi closes it.
@@ -333,22 +462,21 @@ private slots:
         QVERIFY(d.pulsanti == PulsantiMessaggio::Ok && d.icona == IconaMessaggio::Informazione);
     }
 
-    // Texts, modal, fixed size, close box only.
+    // Modal, fixed size, close box only; the focus waits in the text box with
+    // the header selected, so typing replaces it.
     void opzioniAspetto()
     {
         std::string intestazione = "Ditta Rossi";
         frmOptions d(intestazione, nullptr);
-        QCOMPARE((QStringList{d.windowTitle(), d.tbsOptions->tabText(0), d.fraSample1->title(), d.Label1->text(),
-                              d.TIntestUtente->text(), d.cmdOK->text(), d.cmdCancel->text()}),
-                 (QStringList{"Opzioni", "Generali", "Informazioni utente", "Intestazione stampe", "Ditta Rossi",
-                              "OK", "Annulla"}));
-        QCOMPARE(d.tbsOptions->count(), 1);
-        QVERIFY(d.isModal());
+        QVERIFY(d.isModal() && d.minimumSize() == d.maximumSize());
         QCOMPARE(d.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
                  Qt::WindowFlags(Qt::WindowCloseButtonHint));
-        QCOMPARE(d.minimumSize(), d.maximumSize());
-        if (DpiLogicoSchermo() == 96)
-            QVERIFY(d.width() >= 413 && d.height() >= 327);  // 6195 by 4905 twips
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), d.TIntestUtente);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" e figli"));
+        d.cmdOK->click();
+        QCOMPARE(QString::fromStdString(intestazione), QStringLiteral(" e figli"));
     }
 
     // Without exec(). OK or Enter keeps the typed text as is; Annulla, Esc and

@@ -2,7 +2,11 @@
 #include "EseguiPasso.h"
 #include "QtDialoghi.h"
 #include "SeparatoriLocale.h"
+#include "TraduzioneQt.h"
 #include "Twips.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
 
 #include <QtTest>
 
@@ -70,6 +74,29 @@ private slots:
         const Separatori s = SeparatoriLocale(locale);
         QCOMPARE(QString::fromStdString(s.decimale) + u' ' + QString::fromStdString(s.gruppo), decimale + u' ' + gruppo);
         QCOMPARE(ConvertiTesto(locale.toString(-12345.5, 'f', 1).toStdString(), s), std::optional<double>(-12345.5));
+    }
+
+    // Qt's standard buttons in Italian whatever the system's language, as
+    // the New confirmation shows them.
+    void pulsantiItaliani_data()
+    {
+        QTest::addColumn<QLocale>("sistema");
+        QTest::newRow("inglese") << QLocale(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("italiano") << QLocale(QLocale::Italian, QLocale::Italy);
+    }
+    void pulsantiItaliani()
+    {
+        QFETCH(QLocale, sistema);
+        QLocale::setDefault(sistema);
+        QVERIFY(InstallaTraduzioneQt());
+        const auto box = CreaScatolaMessaggio(QStringLiteral("continuare?"), QStringLiteral("Curvello"),
+                                              PulsantiMessaggio::OkAnnulla, IconaMessaggio::Esclamazione, nullptr);
+        QStringList testi;
+        for (QAbstractButton* b : box->buttons())
+            testi << b->text();
+        testi.sort();
+        QCOMPARE(testi, (QStringList{"Annulla", "OK"}));
+        QCOMPARE(box->icon(), QMessageBox::Warning);
     }
 
     // A failing step is abandoned and the command goes on with the next one.

@@ -125,6 +125,22 @@ private slots:
         QVERIFY(d.Label1->y() >= d.fraSample1->contentsRect().top());
     }
 
+    // The pairs window and a results table as the commands open them.
+    void coppieETabella()
+    {
+        Prepara();
+        ProgrammaDiProva p;
+        p.esempioCalcolato(QStringLiteral("1"));
+        p.premi("Tabella");
+        Coppie* c = p.coppie();
+        Controlla({c->Label1, c->Text1, c->Label2, c->Text2});
+        Separati({c->Text1, c->Text2, c->DataGrid1});
+        QVERIFY(c->rect().contains(c->DataGrid1->geometry()));
+        Tabella* t = p.tabella();
+        Controlla({t->Label3, t->LCoeff, t->Lterne, t->DataCoeff, t->DataTerna});
+        QVERIFY(t->rect().contains(t->DataTerna->geometry()));
+    }
+
     // The about box (nine labels, the line and OK) and the progress window.
     void informazioniEAvanzamento()
     {

@@ -7,6 +7,7 @@
 #include "Polinomio.h"
 #include "Tabella.h"
 #include "Twips.h"
+#include "test_righe.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -18,27 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-// "x;y|x;y" for the grid's rows or the point set's pairs.
-QString Righe(const QTableWidget* g)
-{
-    QStringList r;
-    for (int i = 0; i < g->rowCount(); ++i) {
-        QStringList celle;
-        for (int c = 0; c < g->columnCount(); ++c)
-            celle << (g->item(i, c) ? g->item(i, c)->text() : QString());
-        r << celle.join(u';');
-    }
-    return r.join(u'|');
-}
-
-QString Coppie_(const MySource& p)
-{
-    QStringList r;
-    for (int i = 0; i < p.NumeroElementi(); ++i)
-        r << QString::number(p.X(i)) + u';' + QString::number(p.Y(i));
-    return r.join(u'|');
-}
 
 // A pairs window in a main window's area, as the frame opens it.
 struct Finestra {
@@ -154,7 +134,7 @@ private slots:
         QVERIFY(!f.c->InModifica());
         f.punti.Add(9, 9);  // replaced by the transfer
         QCOMPARE(TrasferisciCoppie(*f.c, false), messaggio.isEmpty());
-        QCOMPARE(Coppie_(f.punti), punti);
+        QCOMPARE(Righe(f.punti), punti);
         QCOMPARE(f.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
     }
 

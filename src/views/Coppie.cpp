@@ -76,10 +76,12 @@ Coppie::Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget
     connect(DataGrid1, &QTableWidget::cellDoubleClicked, this, &Coppie::DataGrid1_DblClick);
 
     const double dpi = DpiLogicoSchermo();
-    PosizionaTwips(Label1, 240, 120, 0, 0, dpi);
-    PosizionaTwips(Text1, 600, 120, 975, 285, dpi);
-    PosizionaTwips(Label2, 1680, 120, 0, 0, dpi);
-    PosizionaTwips(Text2, 2040, 120, 975, 285, dpi);
+    int basso = 0;
+    for (const QRect& r : {PosizionaTwips(Label1, 240, 120, 0, 0, dpi), PosizionaTwips(Text1, 600, 120, 975, 285, dpi),
+                           PosizionaTwips(Label2, 1680, 120, 0, 0, dpi), PosizionaTwips(Text2, 2040, 120, 975, 285, dpi)})
+        basso = std::max(basso, r.bottom() + 1);
+    // Below the boxes, also when a large font makes them taller than designed.
+    altoGriglia_ = std::max(PixelDaTwips(AltoGriglia, dpi), basso + PixelDaTwips(60, dpi));
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, DataGrid1);
     Text1->setFocus();
@@ -114,7 +116,7 @@ void Coppie::Form_Resize()
     const QSize esterna = Cornice(this)->size();
     const MisureGriglia m = MisureGrigliaCoppie(TwipsDaPixel(esterna.width(), dpi),
                                                 TwipsDaPixel(esterna.height(), dpi));
-    const int alto = PixelDaTwips(AltoGriglia, dpi);
+    const int alto = altoGriglia_;
     // Within the window's own area whatever its frame takes.
     const int larghezza = std::min(PixelDaTwips(m.larghezza, dpi), width());
     const int altezza = std::clamp(PixelDaTwips(m.altezza, dpi), 0, std::max(0, height() - alto));

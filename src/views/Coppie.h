@@ -85,6 +85,7 @@ private:
     MySource& punti_;
     Dialoghi& dialoghi_;
     QMenu* menuModifica_;
+    int altoGriglia_ = 0;  // pixels
     int totaleRighe_ = 0;
     int rigaCorrente_ = 0;
     bool inModifica_ = false;

@@ -1,0 +1,29 @@
+// Grids and point sets as one line of text, for comparing in tests.
+#pragma once
+
+#include "MySource.h"
+
+#include <QStringList>
+#include <QTableWidget>
+
+// "x;y|x;y": the rows of a grid, cell by cell.
+inline QString Righe(const QTableWidget* g)
+{
+    QStringList r;
+    for (int i = 0; i < g->rowCount(); ++i) {
+        QStringList celle;
+        for (int c = 0; c < g->columnCount(); ++c)
+            celle << (g->item(i, c) ? g->item(i, c)->text() : QString());
+        r << celle.join(u';');
+    }
+    return r.join(u'|');
+}
+
+// "x;y|x;y": the pairs of a point set.
+inline QString Righe(const MySource& p)
+{
+    QStringList r;
+    for (int i = 0; i < p.NumeroElementi(); ++i)
+        r << QString::number(p.X(i)) + u';' + QString::number(p.Y(i));
+    return r.join(u'|');
+}
