@@ -5,7 +5,7 @@
 #include "DialoghiScriptati.h"
 #include "Module1.h"
 #include "Tabella.h"
-#include "test_righe.h"
+#include "test_viste_supporto.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -80,15 +80,6 @@ struct ProgrammaDiProva {
         return r;
     }
 };
-
-// Types a pair into the pairs window as a person does: X, Enter, Y, Enter.
-inline void ScriviCoppia(Coppie* c, const QString& x, const QString& y)
-{
-    for (auto [casella, testo] : {std::pair{c->Text1, x}, {c->Text2, y}}) {
-        QTest::keyClicks(casella, testo);
-        QTest::keyClick(casella, Qt::Key_Return);
-    }
-}
 
 // Runs azione on the modal window once it is up; stops looking after 5 s.
 inline void QuandoModale(std::function<void(QWidget*)> azione, int tentativi = 500)

@@ -1,10 +1,13 @@
-// Grids and point sets as one line of text, for comparing in tests.
+// Grids and point sets as one line of text, and typing into the pairs window.
 #pragma once
 
+#include "Coppie.h"
 #include "MySource.h"
 
 #include <QStringList>
+#include <QLineEdit>
 #include <QTableWidget>
+#include <QtTest>
 
 // "x;y|x;y": the rows of a grid, cell by cell.
 inline QString Righe(const QTableWidget* g)
@@ -26,4 +29,13 @@ inline QString Righe(const MySource& p)
     for (int i = 0; i < p.NumeroElementi(); ++i)
         r << QString::number(p.X(i)) + u';' + QString::number(p.Y(i));
     return r.join(u'|');
+}
+
+// Types a pair into the pairs window as a person does: X, Enter, Y, Enter.
+inline void ScriviCoppia(Coppie* c, const QString& x, const QString& y)
+{
+    for (auto [casella, testo] : {std::pair{c->Text1, x}, {c->Text2, y}}) {
+        QTest::keyClicks(casella, testo);
+        QTest::keyClick(casella, Qt::Key_Return);
+    }
 }
