@@ -96,10 +96,15 @@ private slots:
         sciolta->show();
         QVERIFY(p.f().FormAperto(QStringLiteral("Tabella")) && p.f().FormAperto(QStringLiteral("Sciolta")));
         QVERIFY(!p.f().FormAperto(QStringLiteral("tabella")) && !p.f().FormAperto(QStringLiteral("Tab")));
+        // A grid that cannot go across closes all the same, saying so.
+        p.coppie()->AggiungiCoppia(QStringLiteral("x"), QStringLiteral("1"));
         p.dialoghi->AccodaRisposta(ok ? RispostaMessaggio::Ok : RispostaMessaggio::Annulla);
         p.premi("New");
-        QCOMPARE(p.messaggi(), QStringList{"Curvello|ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una "
-                                           "nuova simulazione, continuare?"});
+        QStringList attesi{"Curvello|ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, "
+                           "continuare?"};
+        if (ok)
+            attesi << "Curvello|La riga 10 contiene un valore non numerico: x";
+        QCOMPARE(p.messaggi(), attesi);
         const DomandaDialogo& d = p.dialoghi->Domande().first();
         QVERIFY(d.pulsanti == PulsantiMessaggio::OkAnnulla && d.icona == IconaMessaggio::Esclamazione);
         QTRY_COMPARE(figlio.isNull() && sciolta.isNull() && griglia.isNull(), ok);

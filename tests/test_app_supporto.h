@@ -72,13 +72,7 @@ struct ProgrammaDiProva {
         return r;
     }
     // Each question asked so far as "title|text".
-    QStringList messaggi() const
-    {
-        QStringList r;
-        for (const DomandaDialogo& d : dialoghi->Domande())
-            r << d.titolo + u'|' + d.testo;
-        return r;
-    }
+    QStringList messaggi() const { return Messaggi(*dialoghi); }
 };
 
 // Runs azione on the modal window once it is up; stops looking after 5 s.

@@ -76,13 +76,7 @@ struct Finestra {
             }
         }
     }
-    QStringList messaggi() const
-    {
-        QStringList r;
-        for (const DomandaDialogo& d : dialoghi.Domande())
-            r << d.titolo + u'|' + d.testo;
-        return r;
-    }
+    QStringList messaggi() const { return Messaggi(dialoghi); }
 };
 
 } // namespace
@@ -200,7 +194,8 @@ private slots:
             f.c->ChiudiComunque();
         else
             cornice->close();
-        QTRY_COMPARE(cornice.isNull(), chiusa);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(cornice.isNull(), chiusa);
         QCOMPARE(f.punti.NumeroElementi(), punti);
         QCOMPARE(f.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
     }

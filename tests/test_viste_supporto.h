@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Coppie.h"
+#include "DialoghiScriptati.h"
 #include "MySource.h"
 
 #include <QStringList>
@@ -38,4 +39,13 @@ inline void ScriviCoppia(Coppie* c, const QString& x, const QString& y)
         QTest::keyClicks(casella, testo);
         QTest::keyClick(casella, Qt::Key_Return);
     }
+}
+
+// Each question asked so far as "title|text".
+inline QStringList Messaggi(const DialoghiScriptati& dialoghi)
+{
+    QStringList r;
+    for (const DomandaDialogo& d : dialoghi.Domande())
+        r << d.titolo + u'|' + d.testo;
+    return r;
 }
