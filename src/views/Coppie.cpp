@@ -101,7 +101,10 @@ void Coppie::Form_Load()
 
 void Coppie::RiempiGriglia()
 {
+    // One repaint for the whole grid, not one for each of up to 301 rows.
+    DataGrid1->setUpdatesEnabled(false);
     ::RiempiGriglia(*this);
+    DataGrid1->setUpdatesEnabled(true);
 }
 
 void Coppie::resizeEvent(QResizeEvent* evento)
@@ -168,7 +171,6 @@ void Coppie::AggiungiCoppia(const QString& x, const QString& y)
     rigaCorrente_ = totaleRighe_;
     ScriviCella(totaleRighe_, 1, x);
     ScriviCella(totaleRighe_, 2, y);
-    DataGrid1->scrollToItem(DataGrid1->item(totaleRighe_ - 1, 0));
 }
 
 void Coppie::ScriviCorrezione(QLineEdit* casella)
@@ -205,6 +207,7 @@ void Coppie::Text2_KeyPress(int tasto)
         return;
     }
     AggiungiCoppia(Text1->text(), Text2->text());
+    DataGrid1->scrollToItem(DataGrid1->item(totaleRighe_ - 1, 0));
     Text1->clear();
     Text2->clear();
     Text1->setFocus();
