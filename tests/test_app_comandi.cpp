@@ -15,7 +15,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -257,24 +256,6 @@ private slots:
         QVERIFY(!w.close() && w.isVisible());
         w.Chiudi();
         QVERIFY(!w.isVisible());
-    }
-
-    // Hiding and showing either bar keeps every enabled state, buttons too.
-    void barreNascosteEMostrate()
-    {
-        ProgrammaDiProva p;
-        frmMain& f = p.f();
-        const QString prima = p.accesi();
-        for (auto [nome, barra] : {std::pair<const char*, QWidget*>{"mnuViewToolbar", f.tbToolBar},
-                                   {"mnuViewStatusBar", f.statusBar()}}) {
-            p.voce(nome)->trigger();
-            QVERIFY(!p.voce(nome)->isChecked() && !barra->isVisible());
-            p.voce(nome)->trigger();
-            QVERIFY(p.voce(nome)->isChecked() && barra->isVisible());
-        }
-        QCOMPARE(p.accesi(), prima);
-        for (QAction* a : f.tbToolBar->actions())
-            QCOMPARE(f.tbToolBar->widgetForAction(a)->isEnabled(), a->isEnabled());
     }
 
     // Icons go bottom left, the rest untouched; tiling un-maximizes and covers

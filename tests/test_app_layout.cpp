@@ -2,15 +2,12 @@
 // pixel, fonts half again as large, as a 150% Windows desktop draws them).
 #include "test_app_supporto.h"
 
-#include "AvanzamentoSimulazione.h"
 #include "Disposizione.h"
-#include "frmAbout.h"
 #include "frmOptions.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -141,24 +138,6 @@ private slots:
         QVERIFY(t->rect().contains(t->DataTerna->geometry()));
     }
 
-    // The about box (nine labels, the line and OK) and the progress window.
-    void informazioniEAvanzamento()
-    {
-        Prepara();
-        frmAbout d(nullptr);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QList<QWidget*> figli;
-        for (QWidget* w : d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->isVisible())
-                figli << w;
-        QCOMPARE(figli.size(), 11);
-        Controlla(figli);
-        AvanzamentoSimulazione w(nullptr);
-        w.Mostra();
-        Controlla({w.Label1, w.BarraAvanzamentoSimulazione});
-        w.Chiudi();
-    }
 };
 
 QTEST_MAIN(TestLayout)
