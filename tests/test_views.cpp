@@ -102,7 +102,6 @@ private slots:
         QTest::newRow("X vuota") << ";5" << ";5" << 1 << "0;5" << "";
         QTest::newRow("virgola decimale") << "2,5;-1" << "2,5;-1" << 1 << "2.5;-1" << "";
         QTest::newRow("elimina l'unica riga") << "1;5 elimina" << ";" << 0 << "" << "";
-        // The right press on row 3 moves no cell: the click chose row 2.
         QTest::newRow("elimina la riga di mezzo") << "1;1 2;2 3;3 clic:2,1 destro:3,2 elimina" << "1;1|3;3" << 2
                                                   << "1;1|3;3" << "";
         QTest::newRow("elimina due volte senza clic") << "1;1 2;2 elimina elimina" << "1;1" << 1 << "1;1" << "";
@@ -131,7 +130,8 @@ private slots:
     }
 
     // Enter in X moves to Y; a pair sends the focus back to X; a correction
-    // keeps it in its box. The right button opens the menu.
+    // keeps it in its box. The right button opens the menu and leaves the
+    // highlight on the row the menu deletes.
     void fuocoEMenu()
     {
         Finestra f;
@@ -139,9 +139,10 @@ private slots:
         QCOMPARE(f.c->focusWidget(), f.c->Text2);
         f.esegui(QStringLiteral("Y:2 3;4"));
         QCOMPARE(f.c->focusWidget(), f.c->Text1);
-        f.esegui(QStringLiteral("destro:2,2"));
+        f.esegui(QStringLiteral("clic:1,1 destro:2,2"));
         QVERIFY(f.menu.isVisible());
         f.menu.hide();
+        QCOMPARE(f.c->DataGrid1->currentRow() + 1, f.c->RigaCorrente());
         f.esegui(QStringLiteral("doppio:2,1"));
         QCOMPARE(f.c->focusWidget(), f.c->Text1);
         QCOMPARE(f.c->Text1->text() + u'|' + f.c->Text2->text(), QStringLiteral("3|"));
