@@ -1,7 +1,10 @@
 // The shell's timings, offscreen: from process start to the main window on
-// screen, the same inside a running process, and one "Calcolo" of degree 10
-// on 100 points through the real window with its progress window.
+// screen, the same inside a running process, one "Calcolo" of degree 10 on
+// 100 points through the real window with its progress window, and opening
+// the pairs window on 301 points and a results table on 100.
+#include "Coppie.h"
 #include "DialoghiScriptati.h"
+#include "Disposizione.h"
 #include "Module1.h"
 #include "frmMain.h"
 
@@ -80,15 +83,28 @@ void BM_FinestraPrincipaleInProcesso(benchmark::State& state)
 }
 BENCHMARK(BM_FinestraPrincipaleInProcesso)->Unit(benchmark::kMillisecond);
 
-void BM_CalcoloGrado10Su100Punti(benchmark::State& state)
-{
+// A program on screen with n points, on a throw-away settings file.
+struct ProgrammaDiProva {
     QTemporaryDir cartella;
-    QSettings impostazioni(cartella.filePath(QStringLiteral("c.ini")), QSettings::IniFormat);
-    auto programma = AvviaEMostra(impostazioni);
+    QSettings impostazioni{cartella.filePath(QStringLiteral("c.ini")), QSettings::IniFormat};
+    std::unique_ptr<Applicazione> programma = AvviaEMostra(impostazioni);
     frmMain& f = programma->FinestraPrincipale();
     StatoProgramma& stato = programma->Stato().programma;
-    for (int i = 1; i <= 100; ++i)
-        stato.punti.Add(i * 0.37 - 12.0, std::sin(i * 0.1) * 40.0 + i);
+
+    void RiempiPunti(int n)
+    {
+        stato.punti.Vuota();
+        for (int i = 1; i <= n; ++i)
+            stato.punti.Add(i * 0.37 - 12.0, std::sin(i * 0.1) * 40.0 + i);
+    }
+};
+
+void BM_CalcoloGrado10Su100Punti(benchmark::State& state)
+{
+    ProgrammaDiProva p;
+    frmMain& f = p.f;
+    StatoProgramma& stato = p.stato;
+    p.RiempiPunti(100);
     f.GradoPolinomio->setText(QStringLiteral("10"));
     QAction* calcolo = f.PulsanteBarra(QStringLiteral("Calcolo"));
     for (auto _ : state) {
@@ -98,6 +114,55 @@ void BM_CalcoloGrado10Su100Punti(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CalcoloGrado10Su100Punti)->Unit(benchmark::kMillisecond);
+
+// Press the button, then let the new window lay itself out and paint.
+void Premi(frmMain& f, const char* chiave)
+{
+    f.tbToolBar_ButtonClick(f.PulsanteBarra(QString::fromLatin1(chiave)));
+    QCoreApplication::processEvents();
+}
+
+void ChiudiFigli(frmMain& f)
+{
+    f.ChiudiFinestre();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_ApriCoppieCon301Punti(benchmark::State& state)
+{
+    ProgrammaDiProva p;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // Closing the window wrote its grid back: the points again.
+        p.RiempiPunti(MySource::Capacita);
+        state.ResumeTiming();
+        Premi(p.f, "Punti");
+        state.PauseTiming();
+        auto* coppie = qobject_cast<Coppie*>(p.programma->Stato().Coppie.data());
+        if (!coppie || coppie->TotaleRighe() != MySource::Capacita)
+            state.SkipWithError("la griglia non ha 301 righe");
+        ChiudiFigli(p.f);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ApriCoppieCon301Punti)->Unit(benchmark::kMillisecond);
+
+void BM_ApriTabellaCon100Punti(benchmark::State& state)
+{
+    ProgrammaDiProva p;
+    p.RiempiPunti(100);
+    p.f.GradoPolinomio->setText(QStringLiteral("10"));
+    Premi(p.f, "Calcolo");
+    for (auto _ : state) {
+        Premi(p.f, "Tabella");
+        state.PauseTiming();
+        if (!p.programma->Stato().Tabella || p.stato.polinomio->NumeroElementi() != 11)
+            state.SkipWithError("la tabella non si è aperta");
+        ChiudiFigli(p.f);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ApriTabellaCon100Punti)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -34,49 +34,34 @@ private slots:
         QVERIFY(!s.programma.polinomio && !s.Coppie && !s.Tabella && !s.fGrafico);
     }
 
-    // Every caption in order; toolbar items as key|tooltip|16x16 image or caption.
-    void testi_data()
+    // Every command of the table is one action, in the table's order in its
+    // own place, separators where the table says; a name that is no command
+    // fails loudly.
+    void comandi()
     {
-        QTest::addColumn<QString>("dove");
-        QTest::addColumn<QStringList>("attesi");
-        QTest::newRow("barra") << "tbToolBar"
-                               << QStringList{"New|Nuova simulazione|16x16", "Open|Carica simulazione|16x16",
-                                              "Save|Salva simulazione|16x16", "-", "Print|Print|16x16", "-",
-                                              "Punti|Valori iniziali|Punti", "Calcolo|Inizio simulazione|Calcolo",
-                                              "Grafico|Grafico|Grafico", "Tabella|Tabella|Tabella",
-                                              "Esempio|Esempio|Esempio"};
-        QTest::newRow("menu") << "" << QStringList{"&File", "&Visualizza", "Fi&nestra", "&?"};
-        QTest::newRow("File") << "mnuFile" << QStringList{"&File", "Nu&ovo", "-", "&Esci"};
-        QTest::newRow("Visualizza") << "mnuView" << QStringList{"&Visualizza", "Barra degli &strumenti",
-                                                                "&Barra di stato", "-", "&Opzioni..."};
-        QTest::newRow("Finestra") << "mnuWindow" << QStringList{"Fi&nestra", "&Sovrapponi", "Affianca &orizzontalmente",
-                                                                "Affianca &verticalmente", "&Disponi icone"};
-        QTest::newRow("?") << "mnuHelp" << QStringList{"&?", "&Sommario", "&Cerca argomento...", "-", "&Informazioni su "};
-        QTest::newRow("nascoste") << "nascoste" /* no such widget: VociFileNascoste */ << QStringList{"&Apri...", "&Salva", "Sal&va con nome...",
-                                                               "E&sporta tabella...", "Es&porta grafico...", "S&tampa..."};
-        QTest::newRow("clic destro") << "mnuCoppieModifica" << QStringList{"Modiifica", "Elimina riga"};
-    }
-    void testi()
-    {
-        QFETCH(QString, dove);
-        QFETCH(QStringList, attesi);
         ProgrammaDiProva p;
-        QWidget* w = dove.isEmpty() ? p.f().menuBar() : p.f().findChild<QWidget*>(dove);
-        auto* menu = qobject_cast<QMenu*>(w);
-        QStringList testi;
-        if (menu)
-            testi << menu->title();
-        for (QAction* a : w ? w->actions() : p.f().VociFileNascoste()) {
-            const QPixmap immagine = a->icon().pixmap(16, 16);
-            if (a->isSeparator())
-                testi << QStringLiteral("-");
-            else if (w == p.f().tbToolBar)
-                testi << a->data().toString() + u'|' + a->toolTip() + u'|'
-                             + (immagine.isNull() ? a->text() : QStringLiteral("%1x%2").arg(immagine.width()).arg(immagine.height()));
-            else
-                testi << a->text();
+        frmMain& f = p.f();
+        QMap<PostoComando, QWidget*> posti{{PostoComando::Barra, f.tbToolBar}, {PostoComando::MenuCoppie, f.mnuCoppieModifica}};
+        const QList<QAction*> menu = f.menuBar()->actions();
+        QCOMPARE(menu.size(), 4);
+        int i = 0;
+        for (PostoComando posto : {PostoComando::MenuFile, PostoComando::MenuVisualizza, PostoComando::MenuFinestra,
+                                   PostoComando::MenuGuida})
+            posti[posto] = menu[i++]->menu();
+        QMap<QWidget*, QStringList> attesi;
+        for (const DefinizioneComando& c : frmMain::TabellaComandi()) {
+            QCOMPARE(f.findChildren<QAction*>(c.nome).size(), 1);
+            if (QWidget* dove = posti.value(c.posto))
+                attesi[dove] << (c.separatorePrima ? QStringList{"-", c.nome} : QStringList{c.nome});
+            QCOMPARE(p.voce(c.nome)->associatedObjects().isEmpty(), c.posto == PostoComando::FileNascosta);
         }
-        QCOMPARE(testi, attesi);
+        for (QWidget* dove : posti) {
+            QStringList visti;
+            for (QAction* a : dove->actions())
+                visti << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+            QCOMPARE(visti, attesi[dove]);
+        }
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.Comando(QStringLiteral("mnuFileApri")));
     }
 
     // Hidden File entries are in no menu, so Ctrl+O does nothing; Ctrl+N does.
@@ -95,29 +80,6 @@ private slots:
         QCOMPARE(p.dialoghi->Domande().size(), 1);
     }
 
-    void barraDiStato()
-    {
-        ProgrammaDiProva p;
-        QStatusBar* barra = p.f().statusBar();
-        QCOMPARE(barra->findChild<QLabel*>(QStringLiteral("sbStato"))->text(), QStringLiteral("Stato"));
-        QCOMPARE(barra->findChild<QLabel*>(QStringLiteral("sbData"))->text(),
-                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-        // The time panel keeps up: after a change it shows the clock again.
-        auto* ora = barra->findChild<QLabel*>(QStringLiteral("sbOra"));
-        ora->setText(QStringLiteral("-"));
-        QTRY_COMPARE_WITH_TIMEOUT(ora->text(), QLocale().toString(QTime::currentTime(), QLocale::ShortFormat), 3000);
-    }
-
-    // The locale's decimal separator, never grouped, both ways.
-    void testoSingolo()
-    {
-        const QLocale it(QLocale::Italian, QLocale::Italy), en(QLocale::English, QLocale::UnitedStates);
-        QCOMPARE(TestoSingolo(11940.0f, it) + u' ' + TestoSingolo(-30.0f, it), QStringLiteral("11940 -30"));
-        QCOMPARE(TestoSingolo(877.0909f, it) + u' ' + TestoSingolo(877.0909f, en), QStringLiteral("877,0909 877.0909"));
-        QCOMPARE(LeggiSingolo(QStringLiteral("877,0909"), it), std::optional<float>(877.0909f));
-        QCOMPARE(LeggiSingolo(QStringLiteral("1500.5"), en), std::optional<float>(1500.5f));
-    }
-
     // Settings in a temporary INI file at 96 DPI (15 twips a pixel): defaults
     // 1000/1000/6500/6500 twips; a bad value falls back to its own key's
     // default. Esci writes the moved frame, its size and the new header.
@@ -128,12 +90,13 @@ private slots:
         QTest::addColumn<int>("pixel");  // what that key becomes
         QTest::newRow("nessuna impostazione") << "" << "" << 0;
         QTest::newRow("tutte valide") << "MainLeft" << "300" << 20;
-        for (const char* chiave : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) {
-            const int predefinito = QByteArray(chiave).startsWith("MainW") || QByteArray(chiave).startsWith("MainH") ? 433 : 67;
-            for (const char* testo : {"abc", "", "12x", "1e30", "inf", "nan", "1.000.000.000"})
-                QTest::addRow("%s %s", chiave, testo) << chiave << testo << predefinito;
-            QTest::addRow("%s decimale", chiave) << chiave << "4500,4" << 300;
+        const char* chiavi[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        int k = 0;
+        for (const char* testo : {"abc", "", "12x", "1e30", "nan", "1.000.000.000"}) {
+            const int i = k++ % 4;  // the keys in turn: the first two places, then two sizes
+            QTest::addRow("%s %s", chiavi[i], testo) << chiavi[i] << testo << (i < 2 ? 67 : 433);
         }
+        QTest::newRow("decimale") << "MainHeight" << "4500,4" << 300;
         QTest::newRow("larghezza zero") << "MainWidth" << "0" << 433;
         QTest::newRow("altezza negativa") << "MainHeight" << "-4500" << 433;
         QTest::newRow("bianchi attorno") << "MainLeft" << " 1500 " << 100;

@@ -1,8 +1,11 @@
-// Shared helpers: twips, file filters, the locale's separators, tolerant steps.
-#include "EseguiPasso.h"
+// Shared helpers: twips, file filters, the locale's separators, Qt's Italian texts.
 #include "QtDialoghi.h"
 #include "SeparatoriLocale.h"
+#include "TraduzioneQt.h"
 #include "Twips.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
 
 #include <QtTest>
 
@@ -19,9 +22,7 @@ private slots:
         QTest::addColumn<double>("dpi");
         QTest::addColumn<int>("pixel");
         QTest::newRow("7 a 96") << 7.0 << 96.0 << 0;
-        QTest::newRow("8 a 96") << 8.0 << 96.0 << 1;
         QTest::newRow("630 a 144") << 630.0 << 144.0 << 63;
-        QTest::newRow("1000 a 120") << 1000.0 << 120.0 << 83;
         QTest::newRow("negativo") << -20000.0 << 96.0 << -1333;
         QTest::newRow("enorme") << 1e300 << 96.0 << QWIDGETSIZE_MAX;
         QTest::newRow("nan") << qQNaN() << 96.0 << 0;
@@ -72,17 +73,29 @@ private slots:
         QCOMPARE(ConvertiTesto(locale.toString(-12345.5, 'f', 1).toStdString(), s), std::optional<double>(-12345.5));
     }
 
-    // A failing step is abandoned and the command goes on with the next one.
-    void passiTolleranti()
+    // Qt's standard buttons in Italian whatever the system's language, as
+    // the New confirmation shows them.
+    void pulsantiItaliani_data()
     {
-        QStringList fatti;
-        QVERIFY(!EseguiPasso([&] {
-            fatti << "prima";
-            (void)std::string().at(3);
-        }));
-        QVERIFY(EseguiPasso([&] { fatti << "dopo"; }));
-        QCOMPARE(fatti, (QStringList{"prima", "dopo"}));
+        QTest::addColumn<QLocale>("sistema");
+        QTest::newRow("inglese") << QLocale(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("italiano") << QLocale(QLocale::Italian, QLocale::Italy);
     }
+    void pulsantiItaliani()
+    {
+        QFETCH(QLocale, sistema);
+        QLocale::setDefault(sistema);
+        QVERIFY(InstallaTraduzioneQt());
+        const auto box = CreaScatolaMessaggio(QStringLiteral("continuare?"), QStringLiteral("Curvello"),
+                                              PulsantiMessaggio::OkAnnulla, IconaMessaggio::Esclamazione, nullptr);
+        QStringList testi;
+        for (QAbstractButton* b : box->buttons())
+            testi << b->text();
+        testi.sort();
+        QCOMPARE(testi, (QStringList{"Annulla", "OK"}));
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+    }
+
 };
 
 QTEST_MAIN(TestComune)

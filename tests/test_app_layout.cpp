@@ -2,15 +2,12 @@
 // pixel, fonts half again as large, as a 150% Windows desktop draws them).
 #include "test_app_supporto.h"
 
-#include "AvanzamentoSimulazione.h"
 #include "Disposizione.h"
-#include "frmAbout.h"
 #include "frmOptions.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -125,24 +122,22 @@ private slots:
         QVERIFY(d.Label1->y() >= d.fraSample1->contentsRect().top());
     }
 
-    // The about box (nine labels, the line and OK) and the progress window.
-    void informazioniEAvanzamento()
+    // The pairs window and a results table as the commands open them.
+    void coppieETabella()
     {
         Prepara();
-        frmAbout d(nullptr);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QList<QWidget*> figli;
-        for (QWidget* w : d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->isVisible())
-                figli << w;
-        QCOMPARE(figli.size(), 11);
-        Controlla(figli);
-        AvanzamentoSimulazione w(nullptr);
-        w.Mostra();
-        Controlla({w.Label1, w.BarraAvanzamentoSimulazione});
-        w.Chiudi();
+        ProgrammaDiProva p;
+        p.esempioCalcolato(QStringLiteral("1"));
+        p.premi("Tabella");
+        Coppie* c = p.coppie();
+        Controlla({c->Label1, c->Text1, c->Label2, c->Text2});
+        Separati({c->Text1, c->Text2, c->DataGrid1});
+        QVERIFY(c->rect().contains(c->DataGrid1->geometry()));
+        Tabella* t = p.tabella();
+        Controlla({t->Label3, t->LCoeff, t->Lterne, t->DataCoeff, t->DataTerna});
+        QVERIFY(t->rect().contains(t->DataTerna->geometry()));
     }
+
 };
 
 QTEST_MAIN(TestLayout)

@@ -1,8 +1,11 @@
 // The shell's tests: a program on a throw-away INI file with scripted dialogs.
 #pragma once
 
+#include "Coppie.h"
 #include "DialoghiScriptati.h"
 #include "Module1.h"
+#include "Tabella.h"
+#include "test_viste_supporto.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -10,6 +13,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -47,8 +51,10 @@ struct ProgrammaDiProva {
     frmMain& f() { return programma->FinestraPrincipale(); }
     QString letto(const char* chiave) { return impostazioni->value(QStringLiteral("Settings/") + QLatin1String(chiave)).toString(); }
     StatoProgramma& stato() { return programma->Stato().programma; }
-    // A menu entry, or a toolbar button by its key.
-    QAction* voce(const QString& nome) { return f().findChild<QAction*>(nome); }
+    // A menu entry, or a toolbar button by its key; throws for no command.
+    QAction* voce(const QString& nome) { return f().Comando(nome); }
+    Coppie* coppie() { return qobject_cast<Coppie*>(programma->Stato().Coppie.data()); }
+    Tabella* tabella() { return qobject_cast<Tabella*>(programma->Stato().Tabella.data()); }
     void premi(const char* chiave) { f().tbToolBar_ButtonClick(f().PulsanteBarra(QString::fromLatin1(chiave))); }
     // The example fitted with this degree through the toolbar.
     void esempioCalcolato(const QString& grado)
@@ -66,13 +72,7 @@ struct ProgrammaDiProva {
         return r;
     }
     // Each question asked so far as "title|text".
-    QStringList messaggi() const
-    {
-        QStringList r;
-        for (const DomandaDialogo& d : dialoghi->Domande())
-            r << d.titolo + u'|' + d.testo;
-        return r;
-    }
+    QStringList messaggi() const { return Messaggi(*dialoghi); }
 };
 
 // Runs azione on the modal window once it is up; stops looking after 5 s.

@@ -3,6 +3,7 @@
 #include "AvanzamentoSimulazione.h"
 #include "Curvello.h"
 #include "Dialoghi.h"
+#include "TraduzioneQt.h"
 #include "frmMain.h"
 
 void ImpostaValoriIniziali(StatoApplicazione& stato)
@@ -36,6 +37,7 @@ Applicazione::~Applicazione()
 
 std::unique_ptr<Applicazione> Main(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi)
 {
+    InstallaTraduzioneQt();
     auto programma = std::make_unique<Applicazione>(impostazioni, std::move(dialoghi));
     frmMain& finestra = programma->FinestraPrincipale();
     finestra.MDIForm_Load();

@@ -36,9 +36,8 @@ frmMain::frmMain(StatoApplicazione& stato, QSettings& impostazioni, std::unique_
     setWindowTitle(QString::fromUtf8(TitoloApplicazione));
     setWindowIcon(IconaApplicazione());
 
-    CreaBarraStrumenti();
+    CreaComandi();
     CreaStriscia();
-    CreaMenu();
     CreaBarraStato();
     DisponiControlli(DpiLogicoSchermo());
 
@@ -61,6 +60,7 @@ void frmMain::CreaStriscia()
     Label1->setObjectName(QStringLiteral("Label1"));
     GradoPolinomio = new QLineEdit(Picture1);
     GradoPolinomio->setObjectName(QStringLiteral("GradoPolinomio"));
+    Label1->setBuddy(GradoPolinomio);
     colonna->addWidget(Picture1);
 
     mdiArea_ = new QMdiArea(centro);

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "ComandiPrincipali.h"
 #include "StatoApplicazione.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
+class Coppie;
 class Curvello;
 class Dialoghi;
 class QAction;
@@ -44,6 +48,11 @@ public:
     // Closes every loaded window but this one, child windows first.
     void ChiudiFinestre();
 
+    // Every command of the frame, in the order it is built and switched.
+    static std::span<const DefinizioneComando> TabellaComandi();
+    // The action of the command with this objectName; throws
+    // std::out_of_range for a name that is no command.
+    QAction* Comando(const QString& nome) const;
     // The toolbar button with this key, or null.
     QAction* PulsanteBarra(const QString& chiave) const;
     // The File entries that are never shown, in their menu order.
@@ -90,25 +99,39 @@ protected:
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
-    void CreaBarraStrumenti();
+    void CreaComandi();
     void CreaStriscia();
-    void CreaMenu();
     void CreaBarraStato();
-    QAction* CreaVoce(const QString& nome, const QString& testo, void (frmMain::*gestore)());
+    // A menu command: a failure ends it with a message and the program goes on.
+    void EseguiVoce(const DefinizioneComando& comando);
     void AggiornaOrologio();
     void AggiornaElencoFinestre();
 
+    // The toolbar's commands; each runs its steps through EseguiPasso.
+    void ComandoPunti();
+    void ComandoCalcolo();
+    void ComandoGrafico();
+    void ComandoTabella();
+    void ComandoEsempio();
+
     void Calcola();
-    // The pairs window plugs in here: copy its grid into the point set
-    // without closing it, and show it (creating it when needed).
+    // The pairs window: shown, created when needed; its grid copied into the
+    // point set without closing it.
+    Coppie& MostraCoppie();
     void CopiaGrigliaNeiPunti();
-    void MostraCoppie();
+    // A new results window: created in the area and made the designated one,
+    // shown, titled "Grado: " and the degree text; each a step of its own.
+    void MostraRisultato(const std::function<QWidget*()>& crea, QPointer<QWidget>& designata);
+    // The graph window joins here: MostraRisultato with a new fGrafico and
+    // the program-wide graph reference.
+    void ApriGrafico();
 
     StatoApplicazione& stato_;
     QSettings& impostazioni_;
     std::unique_ptr<Dialoghi> dialoghi_;
     Curvello* motore_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
+    QList<QAction*> azioni_;  // one for each row of TabellaComandi()
     QMenu* mnuWindow_ = nullptr;
     QList<QAction*> elencoFinestre_;
     QLabel* pannelloStato_ = nullptr;

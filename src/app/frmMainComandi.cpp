@@ -1,24 +1,47 @@
 // What the toolbar buttons and the menu entries do.
 #include "frmMain.h"
 
+#include "Coppie.h"
 #include "Costanti.h"
 #include "Curvello.h"
 #include "Dialoghi.h"
+#include "Disposizione.h"
 #include "EseguiPasso.h"
+#include "Funzioni.h"
 #include "Guida.h"
 #include "SeparatoriLocale.h"
+#include "Tabella.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <stdexcept>
 
 namespace {
 
 const QString TestoNuovo = QStringLiteral(
     "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?");
+
+
+QString TestoErroreComando(const char* testo)
+{
+    return QStringLiteral("Si è verificato un errore imprevisto durante il comando \"%1\": il comando è stato "
+                          "interrotto.")
+        .arg(QString::fromUtf8(testo).remove(QLatin1Char('&')).trimmed());
+}
+
+QWidget& Esistente(const QPointer<QWidget>& finestra)
+{
+    if (!finestra)
+        throw std::runtime_error("finestra non creata");
+    return *finestra;
+}
 
 } // namespace
 
@@ -27,31 +50,72 @@ void frmMain::tbToolBar_ButtonClick(QAction* pulsante)
     if (!pulsante)
         return;
     const QString chiave = pulsante->data().toString();
-    if (chiave == QLatin1String("New")) {
-        EseguiPasso([this] { mnuFileNew_Click(); });
-    } else if (chiave == QLatin1String("Open")) {
-        EseguiPasso([this] { mnuFileOpen_Click(); });
-    } else if (chiave == QLatin1String("Save")) {
-        EseguiPasso([this] { mnuFileSave_Click(); });
-    } else if (chiave == QLatin1String("Print")) {
-        EseguiPasso([this] { mnuFilePrint_Click(); });
-    } else if (chiave == QLatin1String("Punti")) {
-        EseguiPasso([this] { MostraCoppie(); });
-    } else if (chiave == QLatin1String("Calcolo")) {
-        // The fit runs also when the copy failed, on what the points then hold.
-        EseguiPasso([this] {
-            if (FormAperto(QStringLiteral("Coppie")))
-                CopiaGrigliaNeiPunti();
-        });
-        EseguiPasso([this] { Calcola(); });
-    } else if (chiave == QLatin1String("Grafico")) {
-        // The graph window joins here.
-    } else if (chiave == QLatin1String("Tabella")) {
-        // The results table joins here.
-    } else if (chiave == QLatin1String("Esempio")) {
-        EseguiPasso([this] { stato_.programma.punti.RiempiEsempio(); });
-        EseguiPasso([this] { MostraCoppie(); });
+    for (const DefinizioneComando& c : TabellaComandi())
+        if (c.posto == PostoComando::Barra && chiave == QLatin1String(c.nome)) {
+            EseguiPasso([this, &c] { (this->*c.gestore)(); });
+            return;
+        }
+}
+
+void frmMain::EseguiVoce(const DefinizioneComando& comando)
+{
+    try {
+        (this->*comando.gestore)();
+    } catch (const std::exception&) {
+        dialoghi_->Messaggio(TestoErroreComando(comando.testo), QString::fromUtf8(TitoloApplicazione),
+                             PulsantiMessaggio::Ok, IconaMessaggio::Nessuna);
     }
+}
+
+void frmMain::ComandoPunti()
+{
+    EseguiPasso([this] { MostraCoppie(); });
+}
+
+void frmMain::ComandoCalcolo()
+{
+    // The fit runs also when the copy failed, on what the points then hold.
+    EseguiPasso([this] {
+        if (FormAperto(QStringLiteral("Coppie")))
+            CopiaGrigliaNeiPunti();
+    });
+    EseguiPasso([this] { Calcola(); });
+}
+
+void frmMain::ComandoGrafico()
+{
+    ApriGrafico();
+}
+
+void frmMain::ApriGrafico() {}
+
+void frmMain::ComandoTabella()
+{
+    MostraRisultato(
+        [this] {
+            auto* tabella = new Tabella;
+            mdiArea_->addSubWindow(tabella);
+            tabella->Form_Load(stato_.programma.polinomio.get(), stato_.programma.punti);
+            return tabella;
+        },
+        stato_.Tabella);
+}
+
+void frmMain::ComandoEsempio()
+{
+    EseguiPasso([this] { stato_.programma.punti.RiempiEsempio(); });
+    EseguiPasso([this] { MostraCoppie(); });
+}
+
+void frmMain::MostraRisultato(const std::function<QWidget*()>& crea, QPointer<QWidget>& designata)
+{
+    QPointer<QWidget> nuova;
+    EseguiPasso([&] {
+        nuova = crea();
+        designata = nuova;
+    });
+    EseguiPasso([&] { Cornice(&Esistente(nuova))->show(); });
+    EseguiPasso([&] { Esistente(nuova).setWindowTitle(QStringLiteral("Grado: ") + GradoPolinomio->text()); });
 }
 
 void frmMain::Calcola()
@@ -60,14 +124,28 @@ void frmMain::Calcola()
         motore_->CalcolaPolinomio(GradoPolinomio->text().toStdString(), SeparatoriLocale());
 }
 
-void frmMain::CopiaGrigliaNeiPunti()
+Coppie& frmMain::MostraCoppie()
 {
-    // Nothing to copy until the pairs window exists.
+    auto* coppie = qobject_cast<Coppie*>(stato_.Coppie.data());
+    if (!coppie) {
+        coppie = new Coppie(stato_.programma.punti, *dialoghi_, mnuCoppieModifica);
+        mdiArea_->addSubWindow(coppie);
+        stato_.Coppie = coppie;
+        coppie->Form_Load();
+    }
+    QWidget* cornice = Cornice(coppie);
+    cornice->show();
+    if (auto* s = qobject_cast<QMdiSubWindow*>(cornice))
+        mdiArea_->setActiveSubWindow(s);
+    return *coppie;
 }
 
-void frmMain::MostraCoppie()
+void frmMain::CopiaGrigliaNeiPunti()
 {
-    // Nothing to show until the pairs window exists.
+    auto* coppie = qobject_cast<Coppie*>(stato_.Coppie.data());
+    if (!coppie)
+        throw std::runtime_error("finestra delle coppie non trovata");
+    TrasferisciCoppie(*coppie, false);
 }
 
 void frmMain::mnuFileNew_Click()
@@ -97,14 +175,12 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuViewToolbar_Click()
 {
-    auto* voce = findChild<QAction*>(QStringLiteral("mnuViewToolbar"), Qt::FindDirectChildrenOnly);
-    tbToolBar->setVisible(voce->isChecked());
+    tbToolBar->setVisible(Comando(QStringLiteral("mnuViewToolbar"))->isChecked());
 }
 
 void frmMain::mnuViewStatusBar_Click()
 {
-    auto* voce = findChild<QAction*>(QStringLiteral("mnuViewStatusBar"), Qt::FindDirectChildrenOnly);
-    statusBar()->setVisible(voce->isChecked());
+    statusBar()->setVisible(Comando(QStringLiteral("mnuViewStatusBar"))->isChecked());
 }
 
 void frmMain::mnuViewOptions_Click()
@@ -131,5 +207,5 @@ void frmMain::mnuHelpAbout_Click()
 
 void frmMain::mnuCoppieEliminaRiga_Click()
 {
-    // Deletes the pairs grid's current row once the pairs window exists.
+    MostraCoppie().EliminaRiga();
 }

@@ -1,4 +1,4 @@
-// The toolbar and the menus: every action of the frame is made here.
+// The toolbar and the menus, built from the one table of commands.
 #include "frmMain.h"
 
 #include <QAction>
@@ -7,33 +7,79 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include <tuple>
+#include <stdexcept>
 
 namespace {
 
-struct Pulsante {
-    const char* chiave;
-    const char* suggerimento;
-    bool immagine;  // otherwise the key is its caption
-};
-
-constexpr Pulsante PulsantiBarra[] = {
-    {"New", "Nuova simulazione", true},
-    {"Open", "Carica simulazione", true},
-    {"Save", "Salva simulazione", true},
-    {nullptr, nullptr, false},
-    {"Print", "Print", true},
-    {nullptr, nullptr, false},
-    {"Punti", "Valori iniziali", false},
-    {"Calcolo", "Inizio simulazione", false},
-    {"Grafico", "Grafico", false},
-    {"Tabella", "Tabella", false},
-    {"Esempio", "Esempio", false},
-};
+constexpr StatoComando On = StatoComando::Acceso, Off = StatoComando::Spento, Ugu = StatoComando::Invariato;
+using P = PostoComando;
 
 } // namespace
 
-void frmMain::CreaBarraStrumenti()
+std::span<const DefinizioneComando> frmMain::TabellaComandi()
+{
+    static constexpr DefinizioneComando tabella[] = {
+        {.nome = "New", .suggerimento = "Nuova simulazione", .immagine = "New", .gestore = &frmMain::mnuFileNew_Click},
+        {.nome = "Open", .suggerimento = "Carica simulazione", .immagine = "Open",
+         .gestore = &frmMain::mnuFileOpen_Click, .stati = {On, On, On}},
+        {.nome = "Save", .suggerimento = "Salva simulazione", .immagine = "Save",
+         .gestore = &frmMain::mnuFileSave_Click, .stati = {Off, Off, On}},
+        {.nome = "Print", .suggerimento = "Print", .immagine = "Print", .gestore = &frmMain::mnuFilePrint_Click,
+         .separatorePrima = true, .stati = {On, Ugu, Ugu}},
+        {.nome = "Punti", .suggerimento = "Valori iniziali", .gestore = &frmMain::ComandoPunti, .separatorePrima = true},
+        {.nome = "Calcolo", .suggerimento = "Inizio simulazione", .gestore = &frmMain::ComandoCalcolo,
+         .stati = {On, On, On}},
+        {.nome = "Grafico", .suggerimento = "Grafico", .gestore = &frmMain::ComandoGrafico, .stati = {Off, Off, On}},
+        {.nome = "Tabella", .suggerimento = "Tabella", .gestore = &frmMain::ComandoTabella, .stati = {Off, Off, On}},
+        {.nome = "Esempio", .suggerimento = "Esempio", .gestore = &frmMain::ComandoEsempio},
+
+        {.nome = "mnuFileNew", .testo = "Nu&ovo", .tasti = "Ctrl+N", .gestore = &frmMain::mnuFileNew_Click,
+         .posto = P::MenuFile},
+        {.nome = "mnuFileOpen", .testo = "&Apri...", .tasti = "Ctrl+O", .gestore = &frmMain::mnuFileOpen_Click,
+         .posto = P::FileNascosta},
+        {.nome = "mnuFileSave", .testo = "&Salva", .gestore = &frmMain::mnuFileSave_Click, .posto = P::FileNascosta,
+         .stati = {Off, Off, On}},
+        {.nome = "mnuFileSaveAs", .testo = "Sal&va con nome...", .gestore = &frmMain::mnuFileSaveAs_Click,
+         .posto = P::FileNascosta, .stati = {Off, Off, On}},
+        {.nome = "mnuFileEsporta", .testo = "E&sporta tabella...", .gestore = &frmMain::mnuFileEsporta_Click,
+         .posto = P::FileNascosta, .stati = {Off, Off, On}},
+        {.nome = "mnuFileEsportaGrafico", .testo = "Es&porta grafico...",
+         .gestore = &frmMain::mnuFileEsportaGrafico_Click, .posto = P::FileNascosta, .stati = {Off, Off, On}},
+        {.nome = "mnuFilePrint", .testo = "S&tampa...", .gestore = &frmMain::mnuFilePrint_Click,
+         .posto = P::FileNascosta, .stati = {On, Ugu, On}},
+        {.nome = "mnuFileExit", .testo = "&Esci", .gestore = &frmMain::mnuFileExit_Click, .posto = P::MenuFile,
+         .separatorePrima = true},
+
+        {.nome = "mnuViewToolbar", .testo = "Barra degli &strumenti", .gestore = &frmMain::mnuViewToolbar_Click,
+         .posto = P::MenuVisualizza, .spuntata = true},
+        {.nome = "mnuViewStatusBar", .testo = "&Barra di stato", .gestore = &frmMain::mnuViewStatusBar_Click,
+         .posto = P::MenuVisualizza, .spuntata = true},
+        {.nome = "mnuViewOptions", .testo = "&Opzioni...", .gestore = &frmMain::mnuViewOptions_Click,
+         .posto = P::MenuVisualizza, .separatorePrima = true},
+
+        {.nome = "mnuWindowCascade", .testo = "&Sovrapponi", .gestore = &frmMain::mnuWindowCascade_Click,
+         .posto = P::MenuFinestra},
+        {.nome = "mnuWindowTileHorizontal", .testo = "Affianca &orizzontalmente",
+         .gestore = &frmMain::mnuWindowTileHorizontal_Click, .posto = P::MenuFinestra},
+        {.nome = "mnuWindowTileVertical", .testo = "Affianca &verticalmente",
+         .gestore = &frmMain::mnuWindowTileVertical_Click, .posto = P::MenuFinestra},
+        {.nome = "mnuWindowArrangeIcons", .testo = "&Disponi icone", .gestore = &frmMain::mnuWindowArrangeIcons_Click,
+         .posto = P::MenuFinestra},
+
+        {.nome = "mnuHelpContents", .testo = "&Sommario", .gestore = &frmMain::mnuHelpContents_Click,
+         .posto = P::MenuGuida},
+        {.nome = "mnuHelpSearchForHelpOn", .testo = "&Cerca argomento...",
+         .gestore = &frmMain::mnuHelpSearchForHelpOn_Click, .posto = P::MenuGuida},
+        {.nome = "mnuHelpAbout", .testo = "&Informazioni su ", .gestore = &frmMain::mnuHelpAbout_Click,
+         .posto = P::MenuGuida, .separatorePrima = true},
+
+        {.nome = "mnuCoppieEliminaRiga", .testo = "Elimina riga", .gestore = &frmMain::mnuCoppieEliminaRiga_Click,
+         .posto = P::MenuCoppie},
+    };
+    return tabella;
+}
+
+void frmMain::CreaComandi()
 {
     tbToolBar = new QToolBar(this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
@@ -42,89 +88,69 @@ void frmMain::CreaBarraStrumenti()
     tbToolBar->setIconSize(QSize(16, 16));
     tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, tbToolBar);
-
-    for (const Pulsante& p : PulsantiBarra) {
-        if (!p.chiave) {
-            tbToolBar->addSeparator();
-            continue;
-        }
-        const QString chiave = QString::fromLatin1(p.chiave);
-        QAction* a = tbToolBar->addAction(chiave);
-        a->setObjectName(chiave);
-        a->setData(chiave);
-        a->setToolTip(QString::fromLatin1(p.suggerimento));
-        if (p.immagine)
-            a->setIcon(QIcon(QStringLiteral(":/curvello/barra/%1.png").arg(chiave)));
-    }
     connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
-}
 
-QAction* frmMain::CreaVoce(const QString& nome, const QString& testo, void (frmMain::*gestore)())
-{
-    auto* a = new QAction(testo, this);
-    a->setObjectName(nome);
-    connect(a, &QAction::triggered, this, gestore);
-    return a;
-}
-
-void frmMain::CreaMenu()
-{
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* nuovo = CreaVoce(QStringLiteral("mnuFileNew"), QStringLiteral("Nu&ovo"), &frmMain::mnuFileNew_Click);
-    nuovo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFile->addAction(nuovo);
-
-    // Never shown: they belong to no menu or toolbar, so neither the mouse nor
-    // their shortcut can reach them. They are not made invisible either, as an
-    // invisible QAction cannot be enabled and they must hold the command state.
-    CreaVoce(QStringLiteral("mnuFileOpen"), QStringLiteral("&Apri..."), &frmMain::mnuFileOpen_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    CreaVoce(QStringLiteral("mnuFileSave"), QStringLiteral("&Salva"), &frmMain::mnuFileSave_Click);
-    CreaVoce(QStringLiteral("mnuFileSaveAs"), QStringLiteral("Sal&va con nome..."), &frmMain::mnuFileSaveAs_Click);
-    CreaVoce(QStringLiteral("mnuFileEsporta"), QStringLiteral("E&sporta tabella..."), &frmMain::mnuFileEsporta_Click);
-    CreaVoce(QStringLiteral("mnuFileEsportaGrafico"), QStringLiteral("Es&porta grafico..."),
-             &frmMain::mnuFileEsportaGrafico_Click);
-    CreaVoce(QStringLiteral("mnuFilePrint"), QStringLiteral("S&tampa..."), &frmMain::mnuFilePrint_Click);
-
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar"));
-    mnuFile->addAction(CreaVoce(QStringLiteral("mnuFileExit"), QStringLiteral("&Esci"), &frmMain::mnuFileExit_Click));
-
-    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("&Visualizza"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    for (auto [nome, testo, gestore] :
-         {std::tuple{"mnuViewToolbar", "Barra degli &strumenti", &frmMain::mnuViewToolbar_Click},
-          std::tuple{"mnuViewStatusBar", "&Barra di stato", &frmMain::mnuViewStatusBar_Click}}) {
-        QAction* a = CreaVoce(QString::fromLatin1(nome), QString::fromLatin1(testo), gestore);
-        a->setCheckable(true);
-        a->setChecked(true);
-        mnuView->addAction(a);
-    }
-    mnuView->addSeparator()->setObjectName(QStringLiteral("mnuViewBar"));
-    mnuView->addAction(CreaVoce(QStringLiteral("mnuViewOptions"), QStringLiteral("&Opzioni..."), &frmMain::mnuViewOptions_Click));
-
-    mnuWindow_ = menuBar()->addMenu(QStringLiteral("Fi&nestra"));
-    mnuWindow_->setObjectName(QStringLiteral("mnuWindow"));
-    mnuWindow_->addAction(CreaVoce(QStringLiteral("mnuWindowCascade"), QStringLiteral("&Sovrapponi"), &frmMain::mnuWindowCascade_Click));
-    mnuWindow_->addAction(CreaVoce(QStringLiteral("mnuWindowTileHorizontal"), QStringLiteral("Affianca &orizzontalmente"),
-                                   &frmMain::mnuWindowTileHorizontal_Click));
-    mnuWindow_->addAction(CreaVoce(QStringLiteral("mnuWindowTileVertical"), QStringLiteral("Affianca &verticalmente"),
-                                   &frmMain::mnuWindowTileVertical_Click));
-    mnuWindow_->addAction(CreaVoce(QStringLiteral("mnuWindowArrangeIcons"), QStringLiteral("&Disponi icone"),
-                                   &frmMain::mnuWindowArrangeIcons_Click));
+    auto menu = [this](QMenu* m, const char* nome) {
+        m->setObjectName(QString::fromLatin1(nome));
+        return m;
+    };
+    QMenu* mnuFile = menu(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    QMenu* mnuView = menu(menuBar()->addMenu(QStringLiteral("&Visualizza")), "mnuView");
+    mnuWindow_ = menu(menuBar()->addMenu(QStringLiteral("Fi&nestra")), "mnuWindow");
+    QMenu* mnuHelp = menu(menuBar()->addMenu(QStringLiteral("&?")), "mnuHelp");
+    // The pairs grid's right-click menu; never in the menu bar.
+    mnuCoppieModifica = menu(new QMenu(QStringLiteral("Modiifica"), this), "mnuCoppieModifica");
     connect(mnuWindow_, &QMenu::aboutToShow, this, &frmMain::AggiornaElencoFinestre);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&?"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp->addAction(CreaVoce(QStringLiteral("mnuHelpContents"), QStringLiteral("&Sommario"), &frmMain::mnuHelpContents_Click));
-    mnuHelp->addAction(CreaVoce(QStringLiteral("mnuHelpSearchForHelpOn"), QStringLiteral("&Cerca argomento..."),
-                                &frmMain::mnuHelpSearchForHelpOn_Click));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar"));
-    mnuHelp->addAction(CreaVoce(QStringLiteral("mnuHelpAbout"), QStringLiteral("&Informazioni su "), &frmMain::mnuHelpAbout_Click));
+    for (const DefinizioneComando& c : TabellaComandi()) {
+        const QString nome = QString::fromLatin1(c.nome);
+        auto* a = new QAction(c.testo ? QString::fromUtf8(c.testo) : nome, this);
+        a->setObjectName(nome);
+        if (c.tasti)
+            a->setShortcut(QKeySequence(QString::fromLatin1(c.tasti), QKeySequence::PortableText));
+        if (c.suggerimento)
+            a->setToolTip(QString::fromUtf8(c.suggerimento));
+        if (c.immagine)
+            a->setIcon(QIcon(QStringLiteral(":/curvello/barra/%1.png").arg(QString::fromLatin1(c.immagine))));
+        a->setCheckable(c.spuntata);
+        a->setChecked(c.spuntata);
+        azioni_ << a;
 
-    // The pairs grid's right-click menu; never in the menu bar.
-    mnuCoppieModifica = new QMenu(QStringLiteral("Modiifica"), this);
-    mnuCoppieModifica->setObjectName(QStringLiteral("mnuCoppieModifica"));
-    mnuCoppieModifica->addAction(CreaVoce(QStringLiteral("mnuCoppieEliminaRiga"), QStringLiteral("Elimina riga"),
-                                          &frmMain::mnuCoppieEliminaRiga_Click));
+        // Hidden File entries belong to no menu or toolbar, so neither the
+        // mouse nor their shortcut reaches them. They are not made invisible
+        // either: an invisible QAction cannot be enabled, and they must hold
+        // the command state.
+        QWidget* dove = nullptr;
+        switch (c.posto) {
+        case PostoComando::Barra:
+            a->setData(nome);
+            dove = tbToolBar;
+            break;
+        case PostoComando::MenuFile: dove = mnuFile; break;
+        case PostoComando::FileNascosta: break;
+        case PostoComando::MenuVisualizza: dove = mnuView; break;
+        case PostoComando::MenuFinestra: dove = mnuWindow_; break;
+        case PostoComando::MenuGuida: dove = mnuHelp; break;
+        case PostoComando::MenuCoppie: dove = mnuCoppieModifica; break;
+        }
+        if (c.posto != PostoComando::Barra)
+            connect(a, &QAction::triggered, this, [this, &c] { EseguiVoce(c); });
+        if (!dove)
+            continue;
+        if (c.separatorePrima) {
+            auto* separatore = new QAction(dove);
+            separatore->setSeparator(true);
+            dove->addAction(separatore);
+        }
+        dove->addAction(a);
+    }
+}
+
+QAction* frmMain::Comando(const QString& nome) const
+{
+    const std::span<const DefinizioneComando> tabella = TabellaComandi();
+    for (size_t i = 0; i < tabella.size(); ++i)
+        if (nome == QLatin1String(tabella[i].nome))
+            return azioni_.at(static_cast<qsizetype>(i));
+    throw std::out_of_range("nessun comando " + nome.toStdString());
 }

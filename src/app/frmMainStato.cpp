@@ -1,6 +1,8 @@
 // The command state and the frame's view of the loaded windows.
 #include "frmMain.h"
 
+#include "Coppie.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
@@ -8,31 +10,6 @@
 #include <QToolBar>
 
 namespace {
-
-enum class Stato { Acceso, Spento, Invariato };
-
-struct Riga {
-    const char* nome;
-    bool pulsante;  // a toolbar key, otherwise a File entry
-    Stato codice1, codice2, codice3;
-};
-
-constexpr Stato On = Stato::Acceso, Off = Stato::Spento, Ugu = Stato::Invariato;
-
-// Buttons first, then entries, in this order.
-constexpr Riga TabellaStati[] = {
-    {"Open", true, On, On, On},
-    {"Save", true, Off, Off, On},
-    {"Print", true, On, Ugu, Ugu},
-    {"Calcolo", true, On, On, On},
-    {"Grafico", true, Off, Off, On},
-    {"Tabella", true, Off, Off, On},
-    {"mnuFileSave", false, Off, Off, On},
-    {"mnuFileSaveAs", false, Off, Off, On},
-    {"mnuFileEsporta", false, Off, Off, On},
-    {"mnuFileEsportaGrafico", false, Off, Off, On},
-    {"mnuFilePrint", false, On, Ugu, On},
-};
 
 // Forms, not the pop-ups, tooltips and menus that are windows too.
 bool FinestraDelProgramma(const QWidget* w)
@@ -47,15 +24,11 @@ void frmMain::ImpostaStatoComandi(int16_t codice)
 {
     if (codice < 1 || codice > 3)
         return;
-    for (const Riga& r : TabellaStati) {
-        const Stato s = codice == 1 ? r.codice1 : codice == 2 ? r.codice2 : r.codice3;
-        if (s == Stato::Invariato)
-            continue;
-        const QString nome = QString::fromLatin1(r.nome);
-        QAction* a = r.pulsante ? PulsanteBarra(nome)
-                                : findChild<QAction*>(nome, Qt::FindDirectChildrenOnly);
-        if (a)
-            a->setEnabled(s == Stato::Acceso);
+    const std::span<const DefinizioneComando> tabella = TabellaComandi();
+    for (size_t i = 0; i < tabella.size(); ++i) {
+        const StatoComando s = tabella[i].stati[codice - 1];
+        if (s != StatoComando::Invariato)
+            azioni_.at(static_cast<qsizetype>(i))->setEnabled(s == StatoComando::Acceso);
     }
 }
 
@@ -70,9 +43,9 @@ QAction* frmMain::PulsanteBarra(const QString& chiave) const
 QList<QAction*> frmMain::VociFileNascoste() const
 {
     QList<QAction*> voci;
-    for (const char* nome : {"mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileEsporta",
-                             "mnuFileEsportaGrafico", "mnuFilePrint"})
-        voci << findChild<QAction*>(QString::fromLatin1(nome), Qt::FindDirectChildrenOnly);
+    for (const DefinizioneComando& c : TabellaComandi())
+        if (c.posto == PostoComando::FileNascosta)
+            voci << Comando(QString::fromLatin1(c.nome));
     return voci;
 }
 
@@ -96,7 +69,11 @@ void frmMain::ChiudiFinestre()
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && FinestraDelProgramma(w) && w->isVisible())
             daChiudere << w;
-    for (const QPointer<QWidget>& w : daChiudere)
-        if (w)
+    for (const QPointer<QWidget>& w : daChiudere) {
+        auto* s = qobject_cast<QMdiSubWindow*>(w.data());
+        if (auto* coppie = s ? qobject_cast<Coppie*>(s->widget()) : nullptr)
+            coppie->ChiudiComunque();
+        else if (w)
             w->close();
+    }
 }

@@ -36,6 +36,7 @@ frmOptions::frmOptions(std::string& intestazione, QWidget* proprietario)
     Label1->setObjectName(QStringLiteral("Label1"));
     TIntestUtente = new QLineEdit(fraSample1);
     TIntestUtente->setObjectName(QStringLiteral("TIntestUtente"));
+    Label1->setBuddy(TIntestUtente);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -60,6 +61,8 @@ frmOptions::frmOptions(std::string& intestazione, QWidget* proprietario)
 
     // Form_Load
     TIntestUtente->setText(QString::fromStdString(intestazione_));
+    // Typing goes into the header, not into the tab strip.
+    TIntestUtente->setFocus();
 }
 
 void frmOptions::DisponiControlli(double dpi)

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 QSize DimensioneNecessaria(const QWidget* controllo)
@@ -21,4 +22,10 @@ QRect PosizionaTwips(QWidget* controllo, double sinistra, double alto, double la
     r.setSize(r.size().expandedTo(DimensioneNecessaria(controllo)));
     controllo->setGeometry(r);
     return r;
+}
+
+QWidget* Cornice(QWidget* finestra)
+{
+    auto* cornice = qobject_cast<QMdiSubWindow*>(finestra->parentWidget());
+    return cornice ? static_cast<QWidget*>(cornice) : finestra;
 }

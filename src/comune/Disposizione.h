@@ -13,3 +13,7 @@ QRect PosizionaTwips(QWidget* controllo, double sinistra, double alto, double la
 // The size a control needs to show its whole text (labels and buttons) or at
 // least one line of it (everything else).
 QSize DimensioneNecessaria(const QWidget* controllo);
+
+// The window as the user sees and moves it: its frame in the main window's
+// area when it has one, otherwise the window itself.
+QWidget* Cornice(QWidget* finestra);

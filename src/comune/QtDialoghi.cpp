@@ -43,11 +43,19 @@ QMessageBox::StandardButtons PulsantiQt(PulsantiMessaggio pulsanti)
 
 QtDialoghi::QtDialoghi(QWidget* proprietario) : proprietario_(proprietario) {}
 
+std::unique_ptr<QMessageBox> CreaScatolaMessaggio(const QString& testo, const QString& titolo,
+                                                  PulsantiMessaggio pulsanti, IconaMessaggio icona,
+                                                  QWidget* proprietario)
+{
+    return std::make_unique<QMessageBox>(IconaQt(icona), titolo, testo, PulsantiQt(pulsanti),
+                                         proprietario);
+}
+
 RispostaMessaggio QtDialoghi::Messaggio(const QString& testo, const QString& titolo,
                                         PulsantiMessaggio pulsanti, IconaMessaggio icona)
 {
-    QMessageBox box(IconaQt(icona), titolo, testo, PulsantiQt(pulsanti), proprietario_);
-    switch (box.exec()) {
+    const auto box = CreaScatolaMessaggio(testo, titolo, pulsanti, icona, proprietario_);
+    switch (box->exec()) {
     case QMessageBox::Ok:
         return RispostaMessaggio::Ok;
     case QMessageBox::Yes:

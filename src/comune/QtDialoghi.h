@@ -5,6 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
+class QMessageBox;
+
 // The program's own answers: real message boxes and the platform's dialogs.
 class QtDialoghi : public Dialoghi {
 public:
@@ -26,3 +30,8 @@ private:
 // "Testo (*.txt);; Tutti i file (*.*)": a description that does not end with
 // its pattern in brackets gets it appended, since Qt reads the pattern there.
 QString FiltroQt(const QString& filtro);
+
+// The message box Messaggio shows, before it is shown.
+std::unique_ptr<QMessageBox> CreaScatolaMessaggio(const QString& testo, const QString& titolo,
+                                                  PulsantiMessaggio pulsanti, IconaMessaggio icona,
+                                                  QWidget* proprietario);

@@ -1,0 +1,283 @@
+#include "Coppie.h"
+
+#include "Disposizione.h"
+#include "Funzioni.h"
+#include "MySource.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The window as designed, in twips.
+constexpr double Sinistra = 100, Alto = 100, Larghezza = 4300, Altezza = 3900;
+constexpr double AltoGriglia = 480;
+
+} // namespace
+
+MisureGriglia MisureGrigliaCoppie(double larghezzaFinestra, double altezzaFinestra)
+{
+    MisureGriglia m;
+    m.larghezza = std::max(0.0, larghezzaFinestra - 100);
+    m.altezza = std::max(0.0, altezzaFinestra - 800);
+    m.colonnaFissa = 300;
+    m.colonnaDati = std::max(0.0, std::nearbyint((m.larghezza - 700) / 2));
+    return m;
+}
+
+Coppie::Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget* genitore)
+    : QWidget(genitore), punti_(punti), dialoghi_(dialoghi), menuModifica_(menuModifica)
+{
+    setObjectName(QStringLiteral("Coppie"));
+    setWindowTitle(QStringLiteral("Coppie X - Y"));
+
+    auto etichetta = [this](const char* nome, const char* testo) {
+        auto* l = new QLabel(QString::fromLatin1(testo), this);
+        l->setObjectName(QString::fromLatin1(nome));
+        return l;
+    };
+    auto casella = [this](const char* nome) {
+        auto* c = new QLineEdit(this);
+        c->setObjectName(QString::fromLatin1(nome));
+        c->installEventFilter(this);
+        return c;
+    };
+    Label1 = etichetta("Label1", "X:");
+    Text1 = casella("Text1");
+    Label2 = etichetta("Label2", "Y:");
+    Text2 = casella("Text2");
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+
+    DataGrid1 = new QTableWidget(1, 2, this);
+    DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
+    DataGrid1->setAccessibleName(QStringLiteral("Coppie X - Y"));
+    // The header row and the fixed first column stay empty.
+    DataGrid1->setHorizontalHeaderLabels({QString(), QString()});
+    DataGrid1->setVerticalHeaderItem(0, new QTableWidgetItem);
+    DataGrid1->horizontalHeader()->setSectionsClickable(false);
+    DataGrid1->verticalHeader()->setSectionsClickable(false);
+    DataGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Cells change only through the boxes.
+    DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DataGrid1->viewport()->installEventFilter(this);
+    connect(DataGrid1, &QTableWidget::cellClicked, this, &Coppie::DataGrid1_Click);
+    connect(DataGrid1, &QTableWidget::cellDoubleClicked, this, &Coppie::DataGrid1_DblClick);
+
+    const double dpi = DpiLogicoSchermo();
+    int basso = 0;
+    for (const QRect& r : {PosizionaTwips(Label1, 240, 120, 0, 0, dpi), PosizionaTwips(Text1, 600, 120, 975, 285, dpi),
+                           PosizionaTwips(Label2, 1680, 120, 0, 0, dpi), PosizionaTwips(Text2, 2040, 120, 975, 285, dpi)})
+        basso = std::max(basso, r.bottom() + 1);
+    // Below the boxes, also when a large font makes them taller than designed.
+    altoGriglia_ = std::max(PixelDaTwips(AltoGriglia, dpi), basso + PixelDaTwips(60, dpi));
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, DataGrid1);
+    Text1->setFocus();
+}
+
+void Coppie::Form_Load()
+{
+    const double dpi = DpiLogicoSchermo();
+    Cornice(this)->setGeometry(RettangoloDaTwips(Sinistra, Alto, Larghezza, Altezza, dpi));
+    totaleRighe_ = 0;
+    rigaCorrente_ = 0;
+    inModifica_ = false;
+    if (punti_.NumeroElementi() > 0)
+        RiempiGriglia();
+    Form_Resize();
+}
+
+void Coppie::RiempiGriglia()
+{
+    // One repaint for the whole grid, not one for each of up to 301 rows.
+    DataGrid1->setUpdatesEnabled(false);
+    ::RiempiGriglia(*this);
+    DataGrid1->setUpdatesEnabled(true);
+}
+
+void Coppie::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    Form_Resize();
+}
+
+void Coppie::Form_Resize()
+{
+    const double dpi = DpiLogicoSchermo();
+    const QSize esterna = Cornice(this)->size();
+    const MisureGriglia m = MisureGrigliaCoppie(TwipsDaPixel(esterna.width(), dpi),
+                                                TwipsDaPixel(esterna.height(), dpi));
+    const int alto = altoGriglia_;
+    // Within the window's own area whatever its frame takes.
+    const int larghezza = std::min(PixelDaTwips(m.larghezza, dpi), width());
+    const int altezza = std::clamp(PixelDaTwips(m.altezza, dpi), 0, std::max(0, height() - alto));
+    DataGrid1->setGeometry(0, alto, larghezza, altezza);
+    DataGrid1->verticalHeader()->setFixedWidth(PixelDaTwips(m.colonnaFissa, dpi));
+    for (int c = 0; c < 2; ++c)
+        DataGrid1->setColumnWidth(c, PixelDaTwips(m.colonnaDati, dpi));
+}
+
+void Coppie::closeEvent(QCloseEvent* evento)
+{
+    evento->setAccepted(TrasferisciCoppie(*this, true));
+}
+
+void Coppie::ChiudiComunque()
+{
+    chiusuraForzata_ = true;
+    Cornice(this)->close();
+}
+
+int Coppie::RigheDati() const
+{
+    return DataGrid1->rowCount();
+}
+
+QString Coppie::TestoCella(int riga, int colonna) const
+{
+    const QTableWidgetItem* cella = DataGrid1->item(riga - 1, colonna - 1);
+    return cella ? cella->text() : QString();
+}
+
+void Coppie::ScriviCella(int riga, int colonna, const QString& testo)
+{
+    DataGrid1->setItem(riga - 1, colonna - 1, new QTableWidgetItem(testo));
+}
+
+void Coppie::AccodaRigaVuota()
+{
+    const int riga = DataGrid1->rowCount();
+    DataGrid1->insertRow(riga);
+    DataGrid1->setVerticalHeaderItem(riga, new QTableWidgetItem);
+}
+
+void Coppie::AggiungiCoppia(const QString& x, const QString& y)
+{
+    if (totaleRighe_ > 0)
+        AccodaRigaVuota();
+    ++totaleRighe_;
+    rigaCorrente_ = totaleRighe_;
+    ScriviCella(totaleRighe_, 1, x);
+    ScriviCella(totaleRighe_, 2, y);
+}
+
+void Coppie::ScriviCorrezione(QLineEdit* casella)
+{
+    const int riga = DataGrid1->currentRow();
+    const int colonna = DataGrid1->currentColumn();
+    if (riga >= 0 && colonna >= 0) {
+        DataGrid1->setItem(riga, colonna, new QTableWidgetItem(casella->text()));
+        // A value written into the single empty row makes it a pair, so that
+        // the next transfer does not drop it.
+        if (totaleRighe_ == 0 && !casella->text().isEmpty())
+            totaleRighe_ = 1;
+    }
+    casella->clear();
+    inModifica_ = false;
+}
+
+void Coppie::Text1_KeyPress(int tasto)
+{
+    if (tasto != Qt::Key_Return && tasto != Qt::Key_Enter)
+        return;
+    if (inModifica_)
+        ScriviCorrezione(Text1);
+    else
+        Text2->setFocus();
+}
+
+void Coppie::Text2_KeyPress(int tasto)
+{
+    if (tasto != Qt::Key_Return && tasto != Qt::Key_Enter)
+        return;
+    if (inModifica_) {
+        ScriviCorrezione(Text2);
+        return;
+    }
+    AggiungiCoppia(Text1->text(), Text2->text());
+    DataGrid1->scrollToItem(DataGrid1->item(totaleRighe_ - 1, 0));
+    Text1->clear();
+    Text2->clear();
+    Text1->setFocus();
+}
+
+void Coppie::DataGrid1_Click()
+{
+    rigaCorrente_ = DataGrid1->currentRow() + 1;
+}
+
+void Coppie::DataGrid1_DblClick()
+{
+    inModifica_ = true;
+    const int riga = DataGrid1->currentRow() + 1;
+    switch (DataGrid1->currentColumn() + 1) {
+    case 1:
+        Text2->clear();
+        Text1->setText(TestoCella(riga, 1));
+        Text1->setFocus();
+        break;
+    case 2:
+        Text1->clear();
+        Text2->setText(TestoCella(riga, 2));
+        Text2->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+void Coppie::DataGrid1_MouseDown(Qt::MouseButton pulsante, const QPoint& posizioneGlobale)
+{
+    if (pulsante == Qt::RightButton && menuModifica_)
+        menuModifica_->popup(posizioneGlobale);
+}
+
+bool Coppie::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() == QEvent::KeyPress && (oggetto == Text1 || oggetto == Text2)) {
+        const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+            oggetto == Text1 ? Text1_KeyPress(tasto) : Text2_KeyPress(tasto);
+            return true;
+        }
+    } else if (oggetto == DataGrid1->viewport()
+               && (evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonRelease
+                   || evento->type() == QEvent::MouseButtonDblClick)) {
+        // The right button opens the menu and leaves the current cell where
+        // the last click put it: that is the row the menu deletes.
+        auto* mouse = static_cast<QMouseEvent*>(evento);
+        if (mouse->button() == Qt::RightButton) {
+            if (evento->type() == QEvent::MouseButtonPress)
+                DataGrid1_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void Coppie::EliminaRiga()
+{
+    if (rigaCorrente_ < 1 || rigaCorrente_ > DataGrid1->rowCount())
+        return;
+    DataGrid1->setCurrentCell(rigaCorrente_ - 1, std::max(0, DataGrid1->currentColumn()));
+    if (totaleRighe_ < 2) {
+        ScriviCella(rigaCorrente_, 1, QString());
+        ScriviCella(rigaCorrente_, 2, QString());
+        totaleRighe_ = 0;
+    } else {
+        DataGrid1->removeRow(rigaCorrente_ - 1);
+        --totaleRighe_;
+    }
+}

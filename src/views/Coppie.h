@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QWidget>
+
+class Dialoghi;
+class MySource;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTableWidget;
+
+// The grid's size and column widths (twips) for the window's outer size.
+struct MisureGriglia {
+    double larghezza = 0;
+    double altezza = 0;
+    double colonnaFissa = 0;
+    double colonnaDati = 0;  // each of the X and Y columns
+};
+// Never below zero, however small the window.
+MisureGriglia MisureGrigliaCoppie(double larghezzaFinestra, double altezzaFinestra);
+
+// "Coppie X - Y": the user types each pair into the X and Y boxes and Enter
+// adds it to the grid, as typed. The grid is the window's own copy of the
+// points; TrasferisciCoppie (Funzioni) copies it into the point set.
+// Grid rows and columns are counted as the user sees them: data rows from 1
+// below the header row, X in column 1 and Y in column 2 after the fixed one.
+class Coppie : public QWidget {
+    Q_OBJECT
+public:
+    // menuModifica: the frame's right-click menu for the grid.
+    Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget* genitore = nullptr);
+
+    // Places the window (its frame, once in the main window's area), clears
+    // the state and fills the grid from the point set.
+    void Form_Load();
+
+    int TotaleRighe() const { return totaleRighe_; }
+    int RigaCorrente() const { return rigaCorrente_; }
+    bool InModifica() const { return inModifica_; }
+
+    // Deletes row RigaCorrente; the grid always keeps one data row. Does
+    // nothing when that row no longer exists.
+    void EliminaRiga();
+    // Stores a new pair as the grid's next row (the first one fills the
+    // empty data row).
+    void AggiungiCoppia(const QString& x, const QString& y);
+    QString TestoCella(int riga, int colonna) const;
+    int RigheDati() const;
+
+    MySource& Punti() { return punti_; }
+    Dialoghi& dialoghi() { return dialoghi_; }
+    // New and the program's end close the window even when its grid cannot
+    // be transferred whole.
+    bool ChiusuraForzata() const { return chiusuraForzata_; }
+    void ChiudiComunque();
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QTableWidget* DataGrid1 = nullptr;
+
+public slots:
+    void Text1_KeyPress(int tasto);
+    void Text2_KeyPress(int tasto);
+    void DataGrid1_Click();
+    void DataGrid1_DblClick();
+    void DataGrid1_MouseDown(Qt::MouseButton pulsante, const QPoint& posizioneGlobale);
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    // The grid goes to the point set; a grid that does not go across whole
+    // keeps the window open, unless it must close anyway.
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void Form_Resize();
+    void RiempiGriglia();
+    // Enter while correcting: the box's text goes into the grid's current cell.
+    void ScriviCorrezione(QLineEdit* casella);
+    void ScriviCella(int riga, int colonna, const QString& testo);
+    void AccodaRigaVuota();
+
+    MySource& punti_;
+    Dialoghi& dialoghi_;
+    QMenu* menuModifica_;
+    int altoGriglia_ = 0;  // pixels
+    int totaleRighe_ = 0;
+    int rigaCorrente_ = 0;
+    bool inModifica_ = false;
+    bool chiusuraForzata_ = false;
+};

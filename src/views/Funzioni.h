@@ -1,0 +1,15 @@
+#pragma once
+
+class Coppie;
+
+// The grid of the pairs window and the current point set, both ways.
+
+// Writes every pair of the point set into the grid, in the user's locale.
+void RiempiGriglia(Coppie& finestra);
+
+// Empties the point set and refills it from the grid's rows: an empty cell
+// is 0, any other must be a number in the user's locale. A cell that is not
+// stops the transfer at its row and a row past the point set's capacity is
+// not transferred; either way a message says so. True when every row went
+// across, or, with Chiudi, when the window must close anyway.
+bool TrasferisciCoppie(Coppie& finestra, const bool& Chiudi);

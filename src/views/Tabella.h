@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class MySource;
+class Polinomio;
+class QLabel;
+class QTableWidget;
+
+// "Tabella": the coefficients of the last fit and, for every point, X, Y and
+// the polynomial's value there. Filled once when it loads, never refreshed,
+// so each window keeps the results as they were when it opened.
+class Tabella : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tabella(QWidget* genitore = nullptr);
+
+    // Places the window (its frame, once in the main window's area) and fills
+    // both grids. No polynomial: no coefficients and no P.
+    void Form_Load(const Polinomio* polinomio, const MySource& punti);
+
+    QLabel* Label3 = nullptr;
+    QLabel* LCoeff = nullptr;
+    QTableWidget* DataCoeff = nullptr;
+    QLabel* Lterne = nullptr;
+    QTableWidget* DataTerna = nullptr;
+
+private:
+    void RiempiTabelle(const Polinomio* polinomio, const MySource& punti);
+};

@@ -1,0 +1,90 @@
+// A person's session with the real frame: the example, a fit with its
+// progress window, a table, a
+// corrected pair, a second fit and a second table beside the first, titled
+// with the degree text as it stands, even when it is no degree.
+#include "test_app_supporto.h"
+
+#include "AvanzamentoSimulazione.h"
+#include "Disposizione.h"
+
+#include <QMdiArea>
+#include <QProgressBar>
+
+namespace {
+
+// Counts the progress window's showings and paints; keeps its bar's last value.
+struct SpiaAvanzamento : QObject {
+    int mostrata = 0, dipinta = 0, valore = -1;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        auto* w = qobject_cast<AvanzamentoSimulazione*>(o);
+        mostrata += w && e->type() == QEvent::Show;
+        dipinta += w && e->type() == QEvent::Paint && valore < 0;
+        valore = w && e->type() == QEvent::Hide ? w->BarraAvanzamentoSimulazione->value() : valore;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestScenario : public QObject {
+    Q_OBJECT
+
+    static void clicca(frmMain& f, const char* chiave)
+    {
+        QTest::mouseClick(f.tbToolBar->widgetForAction(f.PulsanteBarra(QString::fromLatin1(chiave))), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    void comeUnaPersona()
+    {
+        ProgrammaDiProva p;
+        frmMain& f = p.f();
+        clicca(f, "Esempio");
+        Coppie* griglia = p.coppie();
+        QVERIFY(griglia && Cornice(griglia)->isVisible());
+        QCOMPARE(griglia->TotaleRighe(), 9);
+        QTest::keyClicks(f.GradoPolinomio, QStringLiteral("2"));
+        // The progress window is shown once, painted before the loops, ends
+        // at step 80 of 81 (98 %) and is gone afterwards.
+        SpiaAvanzamento spia;
+        qApp->installEventFilter(&spia);
+        clicca(f, "Calcolo");
+        qApp->removeEventFilter(&spia);
+        QVERIFY(spia.mostrata == 1 && spia.dipinta >= 1 && spia.valore == 98);
+        QVERIFY(!f.findChild<AvanzamentoSimulazione*>());
+        clicca(f, "Tabella");
+        QPointer<Tabella> prima = p.tabella();
+        QCOMPARE(prima->windowTitle(), QStringLiteral("Grado: 2"));
+        QCOMPARE(Righe(prima->DataCoeff), QStringLiteral("0;0,904762|1;1,985281|2;-0,138528|;"));
+        QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139"));
+
+        // The seventh pair's Y, 12, corrected to 8 in the grid.
+        const QModelIndex cella = griglia->DataGrid1->model()->index(6, 1);
+        griglia->DataGrid1->scrollTo(cella);
+        const QPoint punto = griglia->DataGrid1->visualRect(cella).center();
+        QTest::mouseClick(griglia->DataGrid1->viewport(), Qt::LeftButton, {}, punto);
+        QTest::mouseDClick(griglia->DataGrid1->viewport(), Qt::LeftButton, {}, punto);
+        QCOMPARE(griglia->Text2->text(), QStringLiteral("12"));
+        griglia->Text2->clear();
+        QTest::keyClicks(griglia->Text2, QStringLiteral("8"));
+        QTest::keyClick(griglia->Text2, Qt::Key_Return);
+        QCOMPARE(griglia->TotaleRighe(), 9);
+
+        clicca(f, "Calcolo");
+        f.GradoPolinomio->setText(QStringLiteral("abc"));
+        clicca(f, "Tabella");
+        QVERIFY(p.tabella() != prima && Cornice(p.tabella())->isVisible());
+        QCOMPARE(p.tabella()->windowTitle(), QStringLiteral("Grado: abc"));
+        QCOMPARE(Righe(p.tabella()->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;8;7,2104"));
+        QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139"));
+        QCOMPARE(Righe(prima->DataCoeff), QStringLiteral("0;0,904762|1;1,985281|2;-0,138528|;"));
+        QCOMPARE(f.AreaFigli()->subWindowList().size(), 3);
+        QVERIFY(p.dialoghi->Domande().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestScenario)
+#include "test_app_scenario.moc"

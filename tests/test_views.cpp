@@ -1,0 +1,273 @@
+// The pairs window through real keys and clicks, its transfer to the point
+// set, and the results table's texts and places.
+#include "Coppie.h"
+#include "DialoghiScriptati.h"
+#include "Funzioni.h"
+#include "MySource.h"
+#include "Polinomio.h"
+#include "Tabella.h"
+#include "Twips.h"
+#include "test_viste_supporto.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+// A pairs window in a main window's area, as the frame opens it.
+struct Finestra {
+    QMdiArea area;
+    MySource punti;
+    DialoghiScriptati dialoghi;
+    QMenu menu;
+    QAction* elimina = menu.addAction(QStringLiteral("Elimina riga"));
+    Coppie* c = nullptr;
+
+    explicit Finestra(const QList<QPointF>& iniziali = {})
+    {
+        for (const QPointF& p : iniziali)
+            punti.Add(p.x(), p.y());
+        QObject::connect(elimina, &QAction::triggered, [this] { c->EliminaRiga(); });
+        c = new Coppie(punti, dialoghi, &menu);
+        area.addSubWindow(c);
+        c->Form_Load();
+        area.resize(900, 700);
+        area.show();
+        c->parentWidget()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+    }
+    QPoint centro(int riga, int colonna) const
+    {
+        return c->DataGrid1->visualRect(c->DataGrid1->model()->index(riga - 1, colonna - 1)).center();
+    }
+    // Runs a script: "x;y" types a pair, "X:t" or "Y:t" types t and Enter
+    // in one box, "clic:r,c" and "doppio:r,c" click a cell, "destro:r,c" then
+    // "elimina" deletes through the right-click menu.
+    void esegui(const QString& copione)
+    {
+        QWidget* griglia = c->DataGrid1->viewport();
+        for (const QString& passo : copione.split(u' ', Qt::SkipEmptyParts)) {
+            const QString resto = passo.section(u':', 1);
+            const QPoint cella = centro(resto.section(u',', 0, 0).toInt(), resto.section(u',', 1, 1).toInt());
+            if (passo.startsWith(QLatin1String("clic:")))
+                QTest::mouseClick(griglia, Qt::LeftButton, {}, cella);
+            else if (passo.startsWith(QLatin1String("doppio:"))) {
+                QTest::mouseClick(griglia, Qt::LeftButton, {}, cella);
+                QTest::mouseDClick(griglia, Qt::LeftButton, {}, cella);
+                QTest::mouseRelease(griglia, Qt::LeftButton, {}, cella);
+            }
+            else if (passo.startsWith(QLatin1String("destro:")))
+                QTest::mouseClick(griglia, Qt::RightButton, {}, cella);
+            else if (passo == QLatin1String("elimina"))
+                elimina->trigger();
+            else if (passo.startsWith(QLatin1String("X:")) || passo.startsWith(QLatin1String("Y:"))) {
+                QLineEdit* casella = passo.startsWith(u'X') ? c->Text1 : c->Text2;
+                QTest::keyClick(casella, Qt::Key_A, Qt::ControlModifier);  // typed over
+                QTest::keyClicks(casella, resto);
+                QTest::keyClick(casella, Qt::Key_Return);
+            } else {
+                ScriviCoppia(c, passo.section(u';', 0, 0), passo.section(u';', 1, 1));
+            }
+        }
+    }
+    QStringList messaggi() const { return Messaggi(dialoghi); }
+};
+
+} // namespace
+
+class TestViste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    // The grid after the script, TotaleRighe, then what a transfer leaves in
+    // the point set and says.
+    void coppie_data()
+    {
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<QString>("griglia");
+        QTest::addColumn<int>("totale");
+        QTest::addColumn<QString>("punti");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("prima coppia nella riga 1") << "1;5" << "1;5" << 1 << "1;5" << "";
+        QTest::newRow("seconda coppia accodata") << "1;5 2;3" << "1;5|2;3" << 2 << "1;5|2;3" << "";
+        QTest::newRow("caselle vuote") << ";" << ";" << 1 << "0;0" << "";
+        QTest::newRow("X vuota") << ";5" << ";5" << 1 << "0;5" << "";
+        QTest::newRow("virgola decimale") << "2,5;-1" << "2,5;-1" << 1 << "2.5;-1" << "";
+        QTest::newRow("elimina l'unica riga") << "1;5 elimina" << ";" << 0 << "" << "";
+        QTest::newRow("elimina la riga di mezzo") << "1;1 2;2 3;3 clic:2,1 destro:3,2 elimina" << "1;1|3;3" << 2
+                                                  << "1;1|3;3" << "";
+        QTest::newRow("elimina due volte senza clic") << "1;1 2;2 elimina elimina" << "1;1" << 1 << "1;1" << "";
+        QTest::newRow("correzione X senza riga nuova") << "1;5 2;3 doppio:1,1 X:7" << "7;5|2;3" << 2 << "7;5|2;3" << "";
+        QTest::newRow("correzione Y") << "1;5 2;3 doppio:2,2 Y:8" << "1;5|2;8" << 2 << "1;5|2;8" << "";
+        QTest::newRow("correzione nella riga vuota") << "doppio:1,2 Y:4" << ";4" << 1 << "0;4" << "";
+        QTest::newRow("testo non numerico") << "1;1 abc;2 3;3" << "1;1|abc;2|3;3" << 3 << "1;1"
+                                            << "La riga 2 contiene un valore non numerico: abc";
+    }
+    void coppie()
+    {
+        QFETCH(QString, copione);
+        QFETCH(QString, griglia);
+        QFETCH(int, totale);
+        QFETCH(QString, punti);
+        QFETCH(QString, messaggio);
+        Finestra f;
+        f.esegui(copione);
+        QCOMPARE(Righe(f.c->DataGrid1), griglia);
+        QCOMPARE(f.c->TotaleRighe(), totale);
+        QVERIFY(!f.c->InModifica());
+        f.punti.Add(9, 9);  // replaced by the transfer
+        QCOMPARE(TrasferisciCoppie(*f.c, false), messaggio.isEmpty());
+        QCOMPARE(Righe(f.punti), punti);
+        QCOMPARE(f.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
+    }
+
+    // Enter in X moves to Y; a pair sends the focus back to X; a correction
+    // keeps it in its box. The right button opens the menu and leaves the
+    // highlight on the row the menu deletes.
+    void fuocoEMenu()
+    {
+        Finestra f;
+        f.esegui(QStringLiteral("X:1"));
+        QCOMPARE(f.c->focusWidget(), f.c->Text2);
+        f.esegui(QStringLiteral("Y:2 3;4"));
+        QCOMPARE(f.c->focusWidget(), f.c->Text1);
+        f.esegui(QStringLiteral("clic:1,1 destro:2,2"));
+        QVERIFY(f.menu.isVisible());
+        f.menu.hide();
+        QCOMPARE(f.c->DataGrid1->currentRow() + 1, f.c->RigaCorrente());
+        f.esegui(QStringLiteral("doppio:2,1"));
+        QCOMPARE(f.c->focusWidget(), f.c->Text1);
+        QCOMPARE(f.c->Text1->text() + u'|' + f.c->Text2->text(), QStringLiteral("3|"));
+        QVERIFY(f.c->InModifica());
+    }
+
+    // Opened on a point set: one row per pair in the general form, decimal comma.
+    void riempiGriglia()
+    {
+        Finestra f({{1, 5}, {0.1, -2.5}, {1e20, 3}});
+        QCOMPARE(Righe(f.c->DataGrid1), QStringLiteral("1;5|0,1;-2,5|1E+20;3"));
+        QCOMPARE(f.c->TotaleRighe(), 3);
+        QCOMPARE(f.c->RigaCorrente(), 3);
+        QCOMPARE(f.c->windowTitle(), QStringLiteral("Coppie X - Y"));
+    }
+
+    // Closing by the user keeps a grid that does not go across whole; New and
+    // the program's end close it anyway. Past 301 rows nothing is written.
+    void chiusura_data()
+    {
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<QString>("ultima");
+        QTest::addColumn<bool>("forzata");
+        QTest::addColumn<bool>("chiusa");
+        QTest::addColumn<int>("punti");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("vuota") << 0 << "" << false << true << 0 << "";
+        QTest::newRow("valida") << 2 << "2,5" << false << true << 2 << "";
+        QTest::newRow("non numerica") << 2 << "x" << false << false << 1 << "La riga 2 contiene un valore non numerico: x";
+        QTest::newRow("non numerica forzata") << 2 << "x" << true << true << 1 << "La riga 2 contiene un valore non numerico: x";
+        QTest::newRow("301 righe") << 301 << "1" << false << true << 301 << "";
+        QTest::newRow("302 righe") << 302 << "1" << false << false << 301
+                                   << "La griglia contiene 302 righe: sono state trasferite solo le prime 301 coppie";
+    }
+    void chiusura()
+    {
+        QFETCH(int, righe);
+        QFETCH(QString, ultima);
+        QFETCH(bool, forzata);
+        QFETCH(bool, chiusa);
+        QFETCH(int, punti);
+        QFETCH(QString, messaggio);
+        Finestra f;
+        for (int i = 1; i <= righe; ++i)
+            f.c->AggiungiCoppia(QString::number(i), i == righe ? ultima : QStringLiteral("0"));
+        f.punti.RiempiEsempio();
+        QPointer<QWidget> cornice = f.c->parentWidget();
+        if (forzata)
+            f.c->ChiudiComunque();
+        else
+            cornice->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(cornice.isNull(), chiusa);
+        QCOMPARE(f.punti.NumeroElementi(), punti);
+        QCOMPARE(f.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
+    }
+
+    // Twips: the grid 100 narrower and 800 lower than the window, never below 0.
+    void misureGriglia_data()
+    {
+        QTest::addColumn<QSizeF>("finestra");
+        QTest::addColumn<QList<double>>("attese");
+        QTest::newRow("progetto") << QSizeF(4300, 3900) << QList<double>{4200, 3100, 300, 1750};
+        QTest::newRow("mezzo pari") << QSizeF(4301, 900) << QList<double>{4201, 100, 300, 1750};
+        QTest::newRow("mezzo dispari") << QSizeF(4303, 900) << QList<double>{4203, 100, 300, 1752};
+        QTest::newRow("minuscola") << QSizeF(50, 500) << QList<double>{0, 0, 300, 0};
+    }
+    void misureGriglia()
+    {
+        QFETCH(QSizeF, finestra);
+        QFETCH(QList<double>, attese);
+        const MisureGriglia m = MisureGrigliaCoppie(finestra.width(), finestra.height());
+        QCOMPARE((QList<double>{m.larghezza, m.altezza, m.colonnaFissa, m.colonnaDati}), attese);
+    }
+
+    // Coefficients to 6 decimals, P to 4, halves to even, the general form in
+    // the locale; each grid ends with one empty row.
+    void tabella_data()
+    {
+        QTest::addColumn<QList<double>>("coefficienti");
+        QTest::addColumn<QList<QPointF>>("punti");
+        QTest::addColumn<QString>("coeff");
+        QTest::addColumn<QString>("terne");
+        QList<QPointF> esempio;
+        for (auto [x, y] : {std::pair{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}})
+            esempio << QPointF(x, y);
+        QTest::newRow("esempio grado 1") << QList<double>{31.0 / 9, 0.6} << esempio << "0;3,444444|1;0,6|;"
+                                         << "1;1;5;4,0444|2;2;3;4,6444|3;3;4;5,2444|4;4;5;5,8444|5;5;7;6,4444|"
+                                            "6;6;9;7,0444|7;7;12;7,6444|8;8;7;8,2444|9;9;6;8,8444|;;;";
+        QTest::newRow("arrotondamenti") << QList<double>{0.00000049, 2.12345678, -0.0000004} << QList<QPointF>{{0.1, 1e-9}}
+                                        << "0;0|1;2,123457|2;0|;" << "1;0,1;1E-09;0,2123|;;;";
+        QTest::newRow("grado 10") << QList<double>(11, 1.0) << QList<QPointF>{{1, 1}}
+                                  << "0;1|1;1|2;1|3;1|4;1|5;1|6;1|7;1|8;1|9;1|10;1|;" << "1;1;1;11|;;;";
+    }
+    void tabella()
+    {
+        QFETCH(QList<double>, coefficienti);
+        QFETCH(QList<QPointF>, punti);
+        QFETCH(QString, coeff);
+        QFETCH(QString, terne);
+        Polinomio p;
+        p.ImpostaGrado(static_cast<int16_t>(coefficienti.size() - 1));
+        for (double c : coefficienti)
+            p.Add(c);
+        MySource s;
+        for (const QPointF& xy : punti)
+            s.Add(xy.x(), xy.y());
+        Tabella t;
+        t.Form_Load(&p, s);
+        QCOMPARE(Righe(t.DataCoeff), coeff);
+        QCOMPARE(Righe(t.DataTerna), terne);
+    }
+
+    // Places and widths in twips; the coefficient grid stops at the points grid.
+    void disposizioneTabella()
+    {
+        auto px = [](double twips) { return PixelDaTwips(twips, DpiLogicoSchermo()); };
+        Tabella t;
+        QCOMPARE(t.Label3->pos(), QPoint(px(360), px(120)));
+        QCOMPARE(t.DataTerna->geometry(), QRect(px(2400), px(1320), px(4300), px(3015)));
+        QCOMPARE(t.DataCoeff->geometry(), QRect(px(120), px(1320), px(2400) - px(120), px(3015)));
+        QCOMPARE(QPoint(t.DataCoeff->columnWidth(0), t.DataCoeff->columnWidth(1)), QPoint(px(700), px(1300)));
+        QCOMPARE(t.DataTerna->columnWidth(3), px(1000));
+    }
+};
+
+QTEST_MAIN(TestViste)
+#include "test_views.moc"

@@ -1,0 +1,51 @@
+// Grids and point sets as one line of text, and typing into the pairs window.
+#pragma once
+
+#include "Coppie.h"
+#include "DialoghiScriptati.h"
+#include "MySource.h"
+
+#include <QStringList>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QtTest>
+
+// "x;y|x;y": the rows of a grid, cell by cell.
+inline QString Righe(const QTableWidget* g)
+{
+    QStringList r;
+    for (int i = 0; i < g->rowCount(); ++i) {
+        QStringList celle;
+        for (int c = 0; c < g->columnCount(); ++c)
+            celle << (g->item(i, c) ? g->item(i, c)->text() : QString());
+        r << celle.join(u';');
+    }
+    return r.join(u'|');
+}
+
+// "x;y|x;y": the pairs of a point set.
+inline QString Righe(const MySource& p)
+{
+    QStringList r;
+    for (int i = 0; i < p.NumeroElementi(); ++i)
+        r << QString::number(p.X(i)) + u';' + QString::number(p.Y(i));
+    return r.join(u'|');
+}
+
+// Types a pair into the pairs window as a person does: X, Enter, Y, Enter.
+inline void ScriviCoppia(Coppie* c, const QString& x, const QString& y)
+{
+    for (auto [casella, testo] : {std::pair{c->Text1, x}, {c->Text2, y}}) {
+        QTest::keyClicks(casella, testo);
+        QTest::keyClick(casella, Qt::Key_Return);
+    }
+}
+
+// Each question asked so far as "title|text".
+inline QStringList Messaggi(const DialoghiScriptati& dialoghi)
+{
+    QStringList r;
+    for (const DomandaDialogo& d : dialoghi.Domande())
+        r << d.titolo + u'|' + d.testo;
+    return r;
+}
