@@ -14,7 +14,7 @@ private slots:
     void capacitaEIndici();
     void valorePolinomio_data();
     void valorePolinomio();
-    void polinomioVuotaTieneIlGrado();
+    void formaCentrataRifiutata();
     void ysux_data();
     void ysux();
 };
@@ -77,46 +77,82 @@ void TestCore::capacitaEIndici()
     QCOMPARE(t.P(5), 0.0);
 }
 
+// Horner over Grado on the monomial coefficients, or in t = (X - centro) /
+// scala when a centred form is set (monomial coefficients left at zero here,
+// so only the centred form can give the value); any later change to the
+// degree or the coefficients drops the centred form.
 void TestCore::valorePolinomio_data()
 {
     QTest::addColumn<int>("grado");
     QTest::addColumn<QList<double>>("coeff");
+    QTest::addColumn<QList<double>>("centrata");  // centro, scala, e(0) ... e(grado)
+    QTest::addColumn<QString>("dopo");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("atteso");
-    QTest::newRow("1+2x+3x² in 2") << 2 << QList<double>{1, 2, 3} << 2.0 << 17.0;
-    QTest::newRow("1+2x+3x² in 0") << 2 << QList<double>{1, 2, 3} << 0.0 << 1.0;
-    QTest::newRow("grado 0") << 0 << QList<double>{4, 2, 3} << 9.0 << 4.0;
-    QTest::newRow("grado oltre i coefficienti") << 3 << QList<double>{1, 1} << 2.0 << 3.0;
-    QTest::newRow("nessun coefficiente") << 2 << QList<double>{} << 5.0 << 0.0;
-    QTest::newRow("negativo") << 3 << QList<double>{0, 0, 0, 1} << -2.0 << -8.0;
+    const QList<double> nessuna;
+    const QList<double> zeri{0, 0, 0}, anni{2000, 16, 1, 2, 3};
+    QTest::newRow("1+2x+3x² in 2") << 2 << QList<double>{1, 2, 3} << nessuna << "" << 2.0 << 17.0;
+    QTest::newRow("1+2x+3x² in 0") << 2 << QList<double>{1, 2, 3} << nessuna << "" << 0.0 << 1.0;
+    QTest::newRow("grado 0") << 0 << QList<double>{4, 2, 3} << nessuna << "" << 9.0 << 4.0;
+    QTest::newRow("grado oltre i coefficienti") << 3 << QList<double>{1, 1} << nessuna << "" << 2.0 << 3.0;
+    QTest::newRow("nessun coefficiente") << 2 << QList<double>{} << nessuna << "" << 5.0 << 0.0;
+    QTest::newRow("negativo") << 3 << QList<double>{0, 0, 0, 1} << nessuna << "" << -2.0 << -8.0;
+    QTest::newRow("centrata, t = 1") << 2 << zeri << anni << "" << 2016.0 << 6.0;
+    QTest::newRow("centrata, t = 0") << 2 << zeri << anni << "" << 2000.0 << 1.0;
+    QTest::newRow("centrata, t = -1/2") << 2 << zeri << anni << "" << 1992.0 << 0.75;
+    QTest::newRow("centrata, fuori intervallo") << 2 << zeri << anni << "" << 2048.0 << 34.0;
+    QTest::newRow("Add la toglie") << 2 << zeri << anni << "Add" << 2016.0 << 0.0;
+    QTest::newRow("Vuota la toglie") << 2 << zeri << anni << "Vuota" << 2016.0 << 0.0;
+    QTest::newRow("ImpostaGrado la toglie") << 2 << zeri << anni << "ImpostaGrado" << 2016.0 << 0.0;
 }
 
 void TestCore::valorePolinomio()
 {
     QFETCH(int, grado);
     QFETCH(QList<double>, coeff);
+    QFETCH(QList<double>, centrata);
+    QFETCH(QString, dopo);
     QFETCH(double, x);
     QFETCH(double, atteso);
     Polinomio p;
     p.ImpostaGrado(static_cast<int16_t>(grado));
     for (double c : coeff)
         p.Add(c);
+    if (!centrata.isEmpty()) {
+        FormaCentrata f;
+        f.centro = centrata[0];
+        f.scala = centrata[1];
+        f.grado = static_cast<int16_t>(grado);
+        for (int k = 0; k <= grado; ++k)
+            f.coeff[k] = centrata[k + 2];
+        p.ImpostaFormaCentrata(f);
+        QVERIFY(p.HaFormaCentrata());
+    }
+    if (dopo == "Add")
+        p.Add(0);
+    else if (dopo == "Vuota")
+        p.Vuota();
+    else if (dopo == "ImpostaGrado")
+        p.ImpostaGrado(static_cast<int16_t>(grado));
+    QCOMPARE(p.HaFormaCentrata(), !centrata.isEmpty() && dopo.isEmpty());
     QCOMPARE(p.ValorePolinomio(x), atteso);
 }
 
-void TestCore::polinomioVuotaTieneIlGrado()
+// A centred form must match the degree and scale by a power of two.
+void TestCore::formaCentrataRifiutata()
 {
     Polinomio p;
     p.ImpostaGrado(2);
-    for (double c : {1.0, 2.0, 3.0})
-        p.Add(c);
-    QCOMPARE(p.NumeroElementi(), 3);
-    QCOMPARE(p.Coeff(2), 3.0);
-    QCOMPARE(p.Coeff(3), 0.0);
-    p.Vuota();
-    QCOMPARE(p.NumeroElementi(), 0);
-    QCOMPARE(p.Grado(), int16_t(2));
-    QCOMPARE(p.Coeff(2), 0.0);
+    FormaCentrata f;
+    f.grado = 2;
+    f.scala = 3;
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, p.ImpostaFormaCentrata(f));
+    f.scala = 0.25;
+    f.grado = 1;
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, p.ImpostaFormaCentrata(f));
+    f.grado = 2;
+    p.ImpostaFormaCentrata(f);
+    QVERIFY(p.HaFormaCentrata());
 }
 
 void TestCore::ysux_data()
