@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QUtf8StringView>
 
+#include <cfloat>
 #include <cmath>
 #include <optional>
 #include <random>
@@ -107,6 +108,11 @@ void TestFileDati::salva_data()
     QTest::newRow("segni, meno zero, esponenti, P oltre l'intervallo: campo vuoto")
         << Punti{{-2.5, -0.0}, {1e40, 1.5e-7}} << 1 << Coeff{0, -1e300}
         << QByteArray("2,1\r\n-2.5,0,2.5E+300\r\n1E+40,1.5E-07,\r\n0\r\n-1E+300\r\n");
+    // Fifteen digits put the largest double just beyond it: it still reads back.
+    QTest::newRow("il double più grande")
+        << Punti{{-DBL_MAX, DBL_MAX}} << 0 << Coeff{DBL_MAX}
+        << QByteArray("1,0\r\n-1.79769313486232E+308,1.79769313486232E+308,1.79769313486232E+308\r\n"
+                      "1.79769313486232E+308\r\n");
     QTest::newRow("nessun punto") << Punti{} << 2 << Coeff{1, 2, 3} << QByteArray("0,2\r\n1\r\n2\r\n3\r\n");
     // After a refused fit the polynomial has a degree and no coefficients.
     QTest::newRow("polinomio senza coefficienti")
@@ -121,6 +127,7 @@ void TestFileDati::salva()
     QFETCH(QByteArray, atteso);
     const StatoProgramma stato = StatoCon(punti, grado, coeff);
     QCOMPARE(Salva(stato), atteso);
+    static_assert(sizeof(NumeroRiga) == 8, "the reader counts lines in 64 bits");
 
     // The same bytes reach a file with a non-ASCII name, CR LF untouched,
     // and it opens the same under Italian and English separators.

@@ -225,6 +225,12 @@ void TestNumeriTesto::campoDelFile_data()
     QTest::newRow("nan") << "nan" << false << 0.0;
     QTest::newRow("inf") << "inf" << false << 0.0;
     QTest::newRow("oltre l'intervallo") << "1e400" << false << 0.0;
+    // How the file writes the largest doubles reads back as the largest double.
+    QTest::newRow("massimo scritto") << "1.79769313486232E+308" << true << DBL_MAX;
+    QTest::newRow("massimo scritto, negativo") << " -1.79769313486232e308" << true << -DBL_MAX;
+    QTest::newRow("massimo scritto, altra forma") << "179769313486232000E+291" << true << DBL_MAX;
+    QTest::newRow("appena oltre il massimo scritto") << "1.797693134862321E+308" << false << 0.0;
+    QTest::newRow("1,8E+308") << "1.8E+308" << false << 0.0;
 }
 
 void TestNumeriTesto::campoDelFile()
