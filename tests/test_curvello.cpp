@@ -506,7 +506,7 @@ constexpr int ProveCasuali = 2400;
 void TestCurvello::casuali()
 {
     std::mt19937_64 gen(20261207);
-    int certificati = 0, riusciti = 0, m7 = 0, silenziosi = 0, letterali = 0;
+    int certificati = 0, portabili = 0, riusciti = 0, m7 = 0, silenziosi = 0, letterali = 0;
     for (int prova = 0; prova < ProveCasuali; ++prova) {
         const Problema p = Casuale(gen, prova % 6);
         const QByteArray nome = QString("prova %1, grado %2, %3 punti").arg(prova).arg(p.grado).arg(p.x.size()).toUtf8();
@@ -535,11 +535,14 @@ void TestCurvello::casuali()
             QVERIFY2(r.esito == EsitoCalcolo::Interrotto, nome);
             break;
         }
-        if (const auto certa = RisolviCertificato(p.x, p.y, p.grado)) {
-            ++certificati;
-            QVERIFY2(esatta.esito == EsitoSistema::Risolto, nome);
-            for (int k = 0; k <= p.grado; ++k)
-                QVERIFY2(certa->coeff[k] == esatta.coeff[k] && certa->centrata.coeff[k] == esatta.centrata.coeff[k], nome);
+        for (const ViaCertificata via : {ViaCertificata::Migliore, ViaCertificata::Portabile}) {
+            if (const auto certa = RisolviCertificato(p.x, p.y, p.grado, via)) {
+                ++(via == ViaCertificata::Migliore ? certificati : portabili);
+                QVERIFY2(esatta.esito == EsitoSistema::Risolto, nome);
+                for (int k = 0; k <= p.grado; ++k)
+                    QVERIFY2(certa->coeff[k] == esatta.coeff[k] && certa->centrata.coeff[k] == esatta.centrata.coeff[k],
+                             nome);
+            }
         }
         if (p.piccolo) {
             ++letterali;
@@ -550,9 +553,11 @@ void TestCurvello::casuali()
                     QVERIFY2(PiuVicino(esatta.coeff[k], atteso.c[k]), nome);
         }
     }
-    qInfo("%d problemi: %d risolti (%d certificati dalla via rapida), %d M7, %d fine silenziosa, %d anche letterali",
-          ProveCasuali, riusciti, certificati, m7, silenziosi, letterali);
+    qInfo("%d problemi: %d risolti (%d certificati dalla via rapida, %d dalla copia portabile), %d M7, "
+          "%d fine silenziosa, %d anche letterali",
+          ProveCasuali, riusciti, certificati, portabili, m7, silenziosi, letterali);
     QVERIFY(m7 > ProveCasuali / 50 && silenziosi > ProveCasuali / 100 && letterali > ProveCasuali / 10);
+    QVERIFY(certificati > riusciti / 2 && portabili > riusciti / 2);
 }
 
 void TestCurvello::avanzamento_data()

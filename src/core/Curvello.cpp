@@ -174,7 +174,7 @@ void Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti, Risult
     const int N = gr + 1;
     // The bar advances once per matrix term and point.
     const double totale = static_cast<double>(N) * N * n;
-    for (long contatore = 0; contatore < static_cast<long>(totale); ++contatore)
+    for (long contatore = 0; canali_.avanzamento && contatore < static_cast<long>(totale); ++contatore)
         avanzamento.Avanza(static_cast<float>(static_cast<double>(contatore) / totale * 100.0));
 
     const MySource& copia = *stato_.oggcoppiecopia;

@@ -431,12 +431,15 @@ constexpr bool FmaNativa = false;
 
 } // namespace
 
-std::optional<SoluzioneSistema> RisolviCertificato(std::span<const double> x, std::span<const double> y, int grado)
+std::optional<SoluzioneSistema> RisolviCertificato(std::span<const double> x, std::span<const double> y, int grado,
+                                                   ViaCertificata via)
 {
 #ifdef CURVELLO_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    if (avx2)
+    if (avx2 && via == ViaCertificata::Migliore)
         return CertificaAvx2(x, y, grado);
+#else
+    (void)via;
 #endif
     return Certifica<FmaNativa, double>(x, y, grado);
 }

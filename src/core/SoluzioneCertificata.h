@@ -12,4 +12,9 @@
 // answer is the exact one rounded. Anything it cannot prove (a singular or
 // badly conditioned system, values near the ends of the double range) gives
 // nullopt, and the exact solve decides.
-std::optional<SoluzioneSistema> RisolviCertificato(std::span<const double> x, std::span<const double> y, int grado);
+//
+// The processor's AVX2 and FMA are used when it has them; `Portabile` asks for
+// the copy that runs everywhere (it must give the same answers).
+enum class ViaCertificata { Migliore, Portabile };
+std::optional<SoluzioneSistema> RisolviCertificato(std::span<const double> x, std::span<const double> y, int grado,
+                                                   ViaCertificata via = ViaCertificata::Migliore);
