@@ -387,7 +387,7 @@ std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<c
         const Doppio e = {c[u(k)].h * potenza, c[u(k)].l * potenza};
         if (!InIntervalloSicuro(e.h))
             return std::nullopt;
-        const double dist = DistanzaDalBordo(e.h, e.l) - arit[u(k)] * potenza * Gonfia;
+        const double dist = DistanzaDalBordo(e.h, e.l) - arit[u(k)] * potenza * Gonfia - Eta;
         if (!(dist > 0.0))
             return std::nullopt;
         sol.centrata.coeff[u(k)] = e.h;
