@@ -5,35 +5,32 @@
 // it are compiled without contraction of multiply-adds (-ffp-contract=off).
 //
 // `Fma` chooses how the exact product is split: with a fused multiply-add,
-// or by Veltkamp-Dekker splitting where fma would be a slow library call.
-// Both give the same exact result; the split needs |a|, |b| < 2^995.
+// or by Veltkamp-Dekker splitting where fma would be a slow library call (and
+// always for vector lanes). Both give the same exact result; the split needs
+// |a|, |b| < 2^995.
 
 #include <cmath>
+#include <type_traits>
 
 namespace estesa {
 
 inline constexpr double U = 0x1p-53;  // unit roundoff
 
-inline double Fma(double a, double b, double c) { return std::fma(a, b, c); }
 inline double Abs(double a) { return std::abs(a); }
 
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
 #define CURVELLO_AVX2
-// The lanes pass only between functions of the one file that includes this,
-// all inlined into its function built for AVX2: no ABI is shared.
+// Four lanes, for the copy built for processors with AVX2 and FMA (GCC's
+// vector types take the instructions of the function they end up in). Only
+// generic vector operations are used on them, never a target's builtin, so
+// the results stay exact however the compiler inlines (or, unoptimised,
+// does not inline) the code; the lanes pass only between functions of the
+// one file that includes this.
 #pragma GCC diagnostic ignored "-Wpsabi"
-// Four lanes for processors with AVX2 and FMA, chosen at run time by the
-// caller (GCC only: its vector types take the instructions of the function
-// they are inlined into).
 typedef double Quattro __attribute__((vector_size(32)));
 typedef long long QuattroInteri __attribute__((vector_size(32)));
 
-__attribute__((target("avx2,fma"))) inline Quattro Fma(Quattro a, Quattro b, Quattro c)
-{
-    return __builtin_ia32_vfmaddpd256(a, b, c);
-}
-
-__attribute__((target("avx2,fma"))) inline Quattro Abs(Quattro a)
+inline Quattro Abs(Quattro a)
 {
     constexpr long long Modulo = 0x7fffffffffffffffLL;
     return reinterpret_cast<Quattro>(reinterpret_cast<QuattroInteri>(a) & QuattroInteri{Modulo, Modulo, Modulo, Modulo});
@@ -42,7 +39,7 @@ __attribute__((target("avx2,fma"))) inline Quattro Abs(Quattro a)
 #endif
 
 // The pair functions and the accumulator below also take vectors of doubles
-// (a lane per point), given Fma and Abs for them.
+// (a lane per point), given Abs for them.
 
 // s + e == a + b exactly.
 template <class T>
@@ -64,8 +61,8 @@ template <bool ConFma, class T>
 inline void DueProdotto(T a, T b, T& p, T& e)
 {
     p = a * b;
-    if constexpr (ConFma) {
-        e = Fma(a, b, -p);
+    if constexpr (ConFma && std::is_same_v<T, double>) {
+        e = std::fma(a, b, -p);
     } else {
         constexpr double Spezza = 134217729.0;  // 2^27 + 1
         const T ca = Spezza * a, cb = Spezza * b;
