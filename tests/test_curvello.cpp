@@ -492,6 +492,13 @@ Problema Casuale(std::mt19937_64& gen, int tipo)
 }
 
 #if defined(__SANITIZE_ADDRESS__)
+#define CURVELLO_SANITIZZATO
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CURVELLO_SANITIZZATO
+#endif
+#endif
+#ifdef CURVELLO_SANITIZZATO
 constexpr int ProveCasuali = 600;  // the sanitized build is unoptimised
 #else
 constexpr int ProveCasuali = 2400;
