@@ -190,11 +190,10 @@ void Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti, Risult
     }
     // The fast path answers only when it proves its rounding; a singular or
     // doubtful system always reaches the exact solve.
-    const RegoleEliminazione regole{stato_.limiti.ScalaturaRighe != 0, stato_.limiti.PivotParziale != 0};
     if (auto certa = RisolviCertificato(x, y, gr))
         soluzione = *certa;
     else
-        soluzione = RisolviEsatto(x, y, gr, regole);
+        soluzione = RisolviEsatto(x, y, gr, stato_.limiti.ScalaturaRighe != 0);
 
     switch (soluzione.esito) {
     case EsitoSistema::Risolto:

@@ -150,8 +150,7 @@ void CentroEScala(std::span<const double> x, double& centro, double& scala)
     scala = std::ldexp(1.0, std::clamp(e, -1021, 1021));  // 1 / scala stays a double
 }
 
-SoluzioneSistema RisolviEsatto(std::span<const double> x, std::span<const double> y, int grado,
-                               RegoleEliminazione regole)
+SoluzioneSistema RisolviEsatto(std::span<const double> x, std::span<const double> y, int grado, bool scalaRighe)
 {
     SoluzioneSistema s;
     s.grado = static_cast<int16_t>(grado);
@@ -168,22 +167,19 @@ SoluzioneSistema RisolviEsatto(std::span<const double> x, std::span<const double
     const long ex = InteriComuni(x, X);
     const long ey = InteriComuni(y, Y);
 
-    // Powers, products and every partial sum in point order stay within the
-    // double range, as the building of the equations requires.
+    // Powers, products and every partial sum in point order must stay within
+    // the double range. For the sums of powers the even final sums decide it:
+    // a power beyond it makes an even sum beyond it (itself, or the next one
+    // up when |x| > 1), and |partial sum of x^p| <= sqrt(S(p-1) S(p+1)).
     std::vector<cpp_int> S(static_cast<size_t>(2 * N - 1)), T(static_cast<size_t>(N));
     std::vector<cpp_int> potenza(n, cpp_int(1));
     for (int p = 0; p <= 2 * N - 2; ++p) {
         const long ep = ex * p;
         cpp_int& somma = S[static_cast<size_t>(p)];
         for (size_t l = 0; l < n; ++l) {
-            if (p > 0) {
+            if (p > 0)
                 potenza[l] *= X[l];
-                if (OltreMassimo(potenza[l], ep))
-                    return fine(EsitoSistema::FuoriIntervallo);
-            }
             somma += potenza[l];
-            if (OltreMassimo(somma, ep))
-                return fine(EsitoSistema::FuoriIntervallo);
             if (p < N) {
                 const cpp_int prodotto = Y[l] * potenza[l];
                 cpp_int& termine = T[static_cast<size_t>(p)];
@@ -192,30 +188,32 @@ SoluzioneSistema RisolviEsatto(std::span<const double> x, std::span<const double
                     return fine(EsitoSistema::FuoriIntervallo);
             }
         }
+        if (p % 2 == 0 && OltreMassimo(somma, ep))
+            return fine(EsitoSistema::FuoriIntervallo);
     }
 
-    // Row scaling divides row i by its largest |A(i, j)|. Eliminating the
-    // scaled rows gives the unscaled rows' values divided by the same factor,
-    // so each pivot search compares |B(r, k)| / peso(r) with B the integer
-    // matrix eliminated below; the powers of 2^ex common to a column cancel.
-    std::vector<Diadico> peso(static_cast<size_t>(N));
-    for (int i = 0; i < N; ++i) {
-        Diadico& w = peso[static_cast<size_t>(i)];
-        if (!regole.scalatura) {
-            w = {cpp_int(1), -ex * i};
-            continue;
-        }
-        for (int j = 0; j < N; ++j) {
-            const cpp_int v = abs(S[static_cast<size_t>(i + j)]);
-            if (Confronta(v, ex * j, w.m, w.e) > 0)
-                w = {v, ex * j};
-        }
-        if (w.m.is_zero())
-            return fine(EsitoSistema::RigaNulla);
-    }
+    // The outcome does not depend on the pivot rule or on the scaling. With
+    // row exchanges only, step k meets a zero column exactly when column k of
+    // A lies in the span of columns 1 .. k-1, whichever rows were chosen;
+    // without exchanges the pivots are ratios of leading principal minors,
+    // zero exactly then too. A = V^T V (V the Vandermonde matrix of the
+    // points), so its first k columns have the rank of V's, min(k, d) for d
+    // distinct X: d <= N - 2 meets a zero pivot at step d + 1 (M7), d = N - 1
+    // only at A(N, N) (silent). Scaling divides rows by positive numbers; the
+    // only row it finds all zero is that of every X being 0 (then x^2 sums to 0).
+    if (scalaRighe && std::all_of(x.begin(), x.end(), [](double v) { return v == 0.0; }))
+        return fine(EsitoSistema::RigaNulla);
+    std::vector<double> distinte(x.begin(), x.end());
+    std::sort(distinte.begin(), distinte.end());
+    const auto d = std::unique(distinte.begin(), distinte.end()) - distinte.begin();
+    if (d <= N - 2)
+        return fine(EsitoSistema::PivotNullo);
+    if (d == N - 1)
+        return fine(EsitoSistema::UltimoPivotNullo);
 
-    // Fraction-free elimination: after step k every entry is the Gaussian one
-    // times the same k-th leading minor, and each division is exact.
+    // S is positive definite: fraction-free elimination (Bareiss) needs no
+    // exchanges. After step k every entry is the Gaussian one times the k-th
+    // leading minor, and each division is exact.
     std::vector<std::vector<cpp_int>> B(static_cast<size_t>(N), std::vector<cpp_int>(static_cast<size_t>(N + 1)));
     for (int i = 0; i < N; ++i) {
         for (int j = 0; j < N; ++j)
@@ -225,32 +223,12 @@ SoluzioneSistema RisolviEsatto(std::span<const double> x, std::span<const double
     auto b = [&B](int i, int j) -> cpp_int& { return B[static_cast<size_t>(i)][static_cast<size_t>(j)]; };
     cpp_int precedente = 1;
     for (int k = 0; k < N - 1; ++k) {
-        if (regole.pivot) {
-            // The last row whose scaled magnitude is at least the best so far.
-            int p = k;
-            for (int r = k + 1; r < N; ++r) {
-                const Diadico& wr = peso[static_cast<size_t>(r)];
-                const Diadico& wp = peso[static_cast<size_t>(p)];
-                if (Confronta(cpp_int(abs(b(r, k)) * wp.m), wp.e, cpp_int(abs(b(p, k)) * wr.m), wr.e) >= 0)
-                    p = r;
-            }
-            if (p != k) {
-                std::swap(B[static_cast<size_t>(k)], B[static_cast<size_t>(p)]);
-                std::swap(peso[static_cast<size_t>(k)], peso[static_cast<size_t>(p)]);
-            }
-        }
-        if (b(k, k).is_zero())
-            return fine(EsitoSistema::PivotNullo);
-        for (int i = k + 1; i < N; ++i) {
+        for (int i = k + 1; i < N; ++i)
             for (int j = k + 1; j <= N; ++j)
                 b(i, j) = (b(k, k) * b(i, j) - b(i, k) * b(k, j)) / precedente;
-            b(i, k) = 0;
-        }
         precedente = b(k, k);
     }
     const cpp_int det = b(N - 1, N - 1);
-    if (det.is_zero())
-        return fine(EsitoSistema::UltimoPivotNullo);
 
     // Back-substitution on numerators over det (Cramer: each is an integer).
     std::vector<cpp_int> W(static_cast<size_t>(N));

@@ -15,12 +15,6 @@ enum class EsitoSistema {
     FuoriIntervallo,   // a power, product, sum or published value beyond the largest double
 };
 
-// The row scaling and partial pivoting switches of the algorithm.
-struct RegoleEliminazione {
-    bool scalatura = true;
-    bool pivot = true;
-};
-
 struct SoluzioneSistema {
     EsitoSistema esito = EsitoSistema::Risolto;
     int16_t grado = 0;
@@ -33,11 +27,11 @@ struct SoluzioneSistema {
 // The centre and the power-of-two half-range that the centred form uses.
 void CentroEScala(std::span<const double> x, double& centro, double& scala);
 
-// The normal equations of the points, of degree `grado` (1 to 10), built and
-// eliminated in exact rational arithmetic with the algorithm's own row scaling
-// and pivoting rules, so that every outcome is the one exact arithmetic gives.
-// Every double is an integer times a power of two: the sums are built on
-// integers and eliminated fraction-free (Bareiss), so no rational is ever
-// reduced. The points must be finite.
+// The normal equations of the points, of degree `grado` (1 to 10), solved in
+// exact rational arithmetic, with every outcome the one that the algorithm
+// (row scaling when `scalaRighe`, partial pivoting or none) meets in exact
+// arithmetic. Every double is an integer times a power of two: the sums are
+// built on integers and eliminated fraction-free (Bareiss), so no rational is
+// ever reduced. The points must be finite.
 SoluzioneSistema RisolviEsatto(std::span<const double> x, std::span<const double> y, int grado,
-                               RegoleEliminazione regole = {});
+                               bool scalaRighe = true);
