@@ -207,6 +207,7 @@ void TestFileDati::carica_data()
     Riga("coefficienti e altro testo ignorati",
          "1,1\r\n1,2,3\r\n0.5\r\nqualsiasi, \"testo\r\n" + QByteArray(1, '\0') + "\xff", {{1, 2}}, "1");
     Riga("grado 2.5, italiano", "0,2.5", {}, "2,5");
+    Riga("grado 2.5, inglese", "0,2.5", {}, "2.5", {}, 0, true);
     Riga("grado di testo", "0, tre gradi \r\n", {}, "tre gradi");
     Riga("testo e virgole tra virgolette", "0, \" a, b \" \r\n", {}, " a, b ");
     Riga("grado in Latin-1", "0,caff\xe8", {}, "caffè");
