@@ -397,7 +397,7 @@ namespace {
 
 // Random problems of the kinds that stress a fit: X evenly spaced, in few
 // clusters (often singular), far from zero, repeated, spanning magnitudes,
-// with every bit of the mantissa used.
+// with every bit of the mantissa used, a coefficient next to a tie.
 struct Problema {
     std::vector<double> x, y;
     int grado = 1;
@@ -411,8 +411,23 @@ Problema Casuale(std::mt19937_64& gen, int tipo)
     Problema p;
     p.grado = intero(1, 10);
     const int n = intero(0, 2) == 0 ? std::max(3, p.grado + 1 + intero(0, 3)) : intero(std::max(3, p.grado + 1), 100);
-    const double base = std::vector<double>{1990, 1e6, 0x1p40, -5e3}[static_cast<size_t>(intero(0, 3))];
+    const double base = std::vector<double>{1990, 1e6, 0x1p40, -5e3, 60, -300}[static_cast<size_t>(intero(0, 5))];
     const double passo = intero(1, 16) / 8.0, inizio = intero(-50, 50) / 4.0;
+    if (tipo == 6) {
+        // A near tie: four points at 0 whose mean, and so C(0) of a fit that
+        // interpolates the other points, lies 2^-e off the midpoint between
+        // 1 and the next double; the other X far or near.
+        const double scarto = std::ldexp(intero(0, 1) ? 1 : -1, -intero(58, 240));
+        for (double y : {4.0, std::ldexp(1, -51), 4 * scarto, 0.0}) {
+            p.x.push_back(0);
+            p.y.push_back(y);
+        }
+        for (int j = 1; j <= p.grado; ++j) {
+            p.x.push_back((intero(0, 1) ? base : inizio) + j * passo);
+            p.y.push_back(intero(-1000, 1000) / 8.0);
+        }
+        return p;
+    }
     std::vector<double> centri(static_cast<size_t>(intero(1, p.grado + 2)));
     for (double& c : centri)
         c = intero(-20, 20) / 4.0;
@@ -457,7 +472,7 @@ void TestCurvello::casuali()
     std::mt19937_64 gen(20261207);
     int certificati = 0, portabili = 0, riusciti = 0, m7 = 0, silenziosi = 0, letterali = 0;
     for (int prova = 0; prova < ProveCasuali; ++prova) {
-        const Problema p = Casuale(gen, prova % 6);
+        const Problema p = Casuale(gen, prova % 7);
         const QByteArray nome = QString("prova %1, grado %2, %3 punti").arg(prova).arg(p.grado).arg(p.x.size()).toUtf8();
         const SoluzioneSistema esatta = RisolviEsatto(p.x, p.y, p.grado);
         Banco b;
