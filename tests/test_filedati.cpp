@@ -285,7 +285,7 @@ void TestFileDati::fuzzLettore()
         default: return "\"" + std::to_string(caso(0, 9)) + "\"";
         }
     };
-    constexpr int Prove = 20000;
+    constexpr int Prove = 12000;
     int riusciti = 0;
     for (int prova = 0; prova < Prove; ++prova) {
         const int n = caso(0, 9) == 0 ? caso(-5, 400) : caso(0, 12);
