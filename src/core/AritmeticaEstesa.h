@@ -80,6 +80,14 @@ struct Doppio {
 
 inline Doppio Neg(Doppio a) { return {-a.h, -a.l}; }
 
+// a + b as a double-word number, when |a| >= |b|.
+inline Doppio Normalizza(double a, double b)
+{
+    Doppio z;
+    DueSommaVeloce(a, b, z.h, z.l);
+    return z;
+}
+
 // Relative error below 3u^2 (Joldes, Muller, Popescu 2017, accurate sum).
 inline Doppio Somma(Doppio x, Doppio y)
 {
@@ -89,10 +97,7 @@ inline Doppio Somma(Doppio x, Doppio y)
     double c = sl + th;
     double vh, vl;
     DueSommaVeloce(sh, c, vh, vl);
-    const double w = tl + vl;
-    Doppio z;
-    DueSommaVeloce(vh, w, z.h, z.l);
-    return z;
+    return Normalizza(vh, tl + vl);
 }
 
 // Relative error below 5u^2 with fma (Joldes, Muller, Popescu 2017).
@@ -107,25 +112,7 @@ inline Doppio Prodotto(Doppio x, Doppio y)
         cl2 = std::fma(x.l, y.h, std::fma(x.h, y.l, tl0));
     else
         cl2 = x.l * y.h + (x.h * y.l + tl0);
-    const double cl3 = cl1 + cl2;
-    Doppio z;
-    DueSommaVeloce(ch, cl3, z.h, z.l);
-    return z;
-}
-
-template <bool Fma>
-inline Doppio Prodotto(Doppio x, double y)
-{
-    double ch, cl1;
-    DueProdotto<Fma>(x.h, y, ch, cl1);
-    double cl3;
-    if constexpr (Fma)
-        cl3 = std::fma(x.l, y, cl1);
-    else
-        cl3 = x.l * y + cl1;
-    Doppio z;
-    DueSommaVeloce(ch, cl3, z.h, z.l);
-    return z;
+    return Normalizza(ch, cl1 + cl2);
 }
 
 // Relative error below 15u^2 + 56u^3 (Joldes, Muller, Popescu 2017).
@@ -133,14 +120,11 @@ template <bool Fma>
 inline Doppio Quoziente(Doppio x, Doppio y)
 {
     const double th = x.h / y.h;
-    const Doppio r = Prodotto<Fma>(y, th);
+    const Doppio r = Prodotto<Fma>(y, Doppio{th, 0.0});
     const double ph = x.h - r.h;
     const double dl = x.l - r.l;
     const double d = ph + dl;
-    const double tl = d / y.h;
-    Doppio z;
-    DueSommaVeloce(th, tl, z.h, z.l);
-    return z;
+    return Normalizza(th, d / y.h);
 }
 
 // The bound used for every double-word operation above, with room to spare.

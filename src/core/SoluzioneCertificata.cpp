@@ -377,7 +377,7 @@ std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<c
     }
     for (int i = 0; i < N - 1; ++i)
         for (int k = N - 2; k >= i; --k) {
-            const Doppio p = Prodotto<Fma>(c[u(k + 1)], m);
+            const Doppio p = Prodotto<Fma>(c[u(k + 1)], Doppio{m, 0.0});
             c[u(k)] = Somma(c[u(k)], p);
             peso[u(k)] += peso[u(k + 1)] * am;
             arit[u(k)] += arit[u(k + 1)] * am + EpsDoppio * (std::abs(p.h) + 2 * std::abs(c[u(k)].h)) + 2 * Eta;
