@@ -1,12 +1,12 @@
 #pragma once
 
 #include "NumeriTesto.h"
+#include "SistemaEsatto.h"
 #include "StatoProgramma.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 
 // Watches the building of the normal equations: shown once before the loops,
@@ -53,14 +53,15 @@ struct RisultatoCalcolo {
 std::string DescriviInterruzione(CausaInterruzione causa);
 
 // The least-squares fit: normal equations, Gaussian elimination with row
-// scaling and partial pivoting, back-substitution. The equations are built and
-// solved in a 113-bit binary float, and again in a wider one when the pivots
-// show that 113 bits cannot hold the answer to double accuracy: in doubles, an
-// ill-conditioned but ordinary data set gives coefficients with no correct digit.
+// scaling and partial pivoting, back-substitution. What the user sees of the
+// algorithm (validation, messages, progress, outcomes) is kept; inside, the
+// published coefficients are the exact least-squares solution of the given
+// doubles rounded to nearest, and every outcome (M7, a silent end) is the one
+// exact arithmetic gives: a certified fast path when its rigorous bound proves
+// the rounding, an exact rational solve otherwise.
 class Curvello {
 public:
     Curvello(StatoProgramma& stato, CanaliCalcolo canali);
-    ~Curvello();
     Curvello(const Curvello&) = delete;
     Curvello& operator=(const Curvello&) = delete;
 
@@ -76,28 +77,16 @@ public:
                                       int32_t punti = 0);
 
 private:
-    template <class R> struct Sistema;
-    struct Sistemi;
-    class ErroreSilenzioso;
-    enum class Eliminazione { Risolta, PivotNullo };
-
     void CopiaCoppie();
-    // False when the elimination met a zero pivot (M7 already shown).
-    bool CostruisciSistema(const int16_t& gr, const int16_t& punti);
-    template <class R>
-    bool RisolviDiNuovo(Sistema<R>& A, int N, std::array<double, 12>& c, double& pivotMinimo);
-    template <class R> void RiempiSistema(Sistema<R>& A, int N);
-    template <class R>
-    Eliminazione EliminazioneGaussiana(Sistema<R>& A, const int16_t& n, std::array<double, 12>& c,
-                                       double& pivotMinimo);
-    template <class R> void ScalaRighe(Sistema<R>& A, const int16_t& n);
-    template <class R> void PivotParziale(Sistema<R>& A, const int16_t& n, int16_t k);
+    // Shows the progress while the system is built and solves it; the M7
+    // message shows over the progress window.
+    void CostruisciSistema(const int16_t& gr, const int16_t& punti, RisultatoCalcolo& r,
+                           SoluzioneSistema& soluzione);
     void CalcolaTerne();
     void rifiuta(RisultatoCalcolo& r, int numero, int16_t gr = 0, int32_t punti = 0);
 
     StatoProgramma& stato_;
     CanaliCalcolo canali_;
-    std::unique_ptr<Sistemi> a_;  // A: rows 0..11, columns 0..12, kept between runs
     std::array<double, 12> c_{};
     int16_t gr_ = 0;
 };

@@ -20,13 +20,14 @@ std::string_view senzaBlank(std::string_view t)
     return t;
 }
 
-// For a number text out of the double range: true when it is too large,
-// false when too small. Decided by the decimal exponent of its first non-zero digit.
-bool grandeOltreIntervallo(std::string_view s)
+// The significant digits of a normalised number text ("-12.5e3", no '+')
+// and its decimal exponent: the magnitude is 0.cifre times 10^esponente.
+// Trailing zeros are dropped; no digits for zero.
+void CifreEsponente(std::string_view s, std::string& cifre, long& esponente)
 {
     const size_t e = s.find_first_of("eE");
     const std::string_view mantissa = s.substr(0, e);
-    long esponente = 0;
+    esponente = 0;
     if (e != std::string_view::npos) {
         const char* p = s.data() + e + 1;
         const bool meno = p < s.data() + s.size() && *p == '-';
@@ -39,11 +40,25 @@ bool grandeOltreIntervallo(std::string_view s)
     }
     const size_t punto = std::min(mantissa.find('.'), mantissa.size());
     const size_t primo = mantissa.find_first_of("123456789");
+    cifre.clear();
     if (primo == std::string_view::npos)
-        return false;
-    const long posizione = primo < punto ? static_cast<long>(punto - primo) - 1
-                                          : -static_cast<long>(primo - punto);
-    return posizione + esponente > 0;
+        return;
+    for (size_t i = primo; i < mantissa.size(); ++i)
+        if (cifra(mantissa[i]))
+            cifre += mantissa[i];
+    while (cifre.back() == '0')
+        cifre.pop_back();
+    esponente += primo < punto ? static_cast<long>(punto - primo) : -static_cast<long>(primo - punto) + 1;
+}
+
+// For a number text out of the double range: true when it is too large,
+// false when too small.
+bool grandeOltreIntervallo(std::string_view s)
+{
+    std::string cifre;
+    long esponente = 0;
+    CifreEsponente(s, cifre, esponente);
+    return !cifre.empty() && esponente > 1;
 }
 
 // Reads a normalised ASCII number ("-12.5e3", no '+' in front). Overflow gives
@@ -201,7 +216,10 @@ double ValoreIniziale(std::string_view t)
     return daAscii(num);
 }
 
-std::optional<double> ConvertiTesto(std::string_view testo, const Separatori& sep)
+namespace {
+
+// The whole text as a normalised ASCII number, or nullopt when it is not one.
+std::optional<std::string> NumeroNormalizzato(std::string_view testo, const Separatori& sep)
 {
     const std::string_view t = senzaBlank(testo);
     auto inizia = [&](size_t i, const std::string& s) {
@@ -239,7 +257,17 @@ std::optional<double> ConvertiTesto(std::string_view testo, const Separatori& se
     leggiEsponente(t, i, num, false);
     if (i != t.size())
         return std::nullopt;
-    const double v = daAscii(num);
+    return num;
+}
+
+} // namespace
+
+std::optional<double> ConvertiTesto(std::string_view testo, const Separatori& sep)
+{
+    const auto num = NumeroNormalizzato(testo, sep);
+    if (!num)
+        return std::nullopt;
+    const double v = daAscii(*num);
     if (!std::isfinite(v))
         return std::nullopt;
     return v;
@@ -261,5 +289,18 @@ double Arrotonda(double valore, int decimali)
 
 std::optional<double> LeggiNumeroCampo(std::string_view campo)
 {
-    return ConvertiTesto(campo, Separatori{".", ""});
+    const auto num = NumeroNormalizzato(campo, Separatori{".", ""});
+    if (!num)
+        return std::nullopt;
+    const double v = daAscii(*num);
+    if (std::isfinite(v))
+        return v;
+    // Fifteen digits write the largest doubles as 1.79769313486232E+308, just
+    // beyond the largest double: up to that text, read the largest double.
+    std::string cifre;
+    long esponente = 0;
+    CifreEsponente(*num, cifre, esponente);
+    if (esponente == 309 && cifre <= "179769313486232")
+        return std::copysign(std::numeric_limits<double>::max(), v);
+    return std::nullopt;
 }

@@ -48,5 +48,7 @@ int32_t ConvertiIntero32(double valore);
 double Arrotonda(double valore, int decimali);
 
 // A data-file number field: the period as decimal separator, no group
-// separators, blanks around it allowed. nullopt when it is not a finite number.
+// separators, blanks around it allowed. nullopt when it is not a finite number;
+// a magnitude beyond the largest double but not beyond 1.79769313486232E+308
+// (how the data file writes the largest doubles) reads as the largest double.
 std::optional<double> LeggiNumeroCampo(std::string_view campo);

@@ -91,7 +91,7 @@ std::string CitaCampo(std::string_view testo)
 
 std::string IlFile(const std::string& nome) { return "Il file \"" + nome + "\""; }
 
-ErroreFileDati NonValido(const std::string& nome, int riga, const std::string& dettaglio)
+ErroreFileDati NonValido(const std::string& nome, NumeroRiga riga, const std::string& dettaglio)
 {
     return ErroreFileDati(IlFile(nome) + " non è valido: alla riga " + std::to_string(riga) + " " +
                           dettaglio + ".");
@@ -100,7 +100,7 @@ ErroreFileDati NonValido(const std::string& nome, int riga, const std::string& d
 struct Campo {
     std::string testo;
     bool virgolette = false;
-    int riga = 0;
+    NumeroRiga riga = 0;
 };
 
 // Reads fields the way the data file separates them: a comma or a line end
@@ -237,7 +237,7 @@ private:
     const std::string& nome_;
     std::string presi_;  // bytes taken while looking for a byte order mark
     size_t ripresi_ = 0;
-    int riga_ = 1;
+    NumeroRiga riga_ = 1;
     bool inizioRiga_ = true;
 };
 

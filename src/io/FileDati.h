@@ -4,6 +4,7 @@
 #include "NumeriTesto.h"
 #include "StatoProgramma.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
@@ -20,6 +21,10 @@ class ErroreFileDati : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Line numbers in the reader's messages: 64 bits, so that no file is long
+// enough to overflow the count.
+using NumeroRiga = std::int64_t;
 
 // Called with the degree's text read from a file (the degree box's new text).
 using ImpostaTestoGrado = std::function<void(const std::string& testo)>;
