@@ -7,6 +7,7 @@
 #include "SuperficieDisegno.h"
 #include "Twips.h"
 #include "fGrafico.h"
+#include "test_grafico_supporto.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -41,27 +42,6 @@ std::unique_ptr<Polinomio> Polinomiale(const Numeri& c)
 
 const Numeri Esempio2 = {19.0 / 21, 2293.0 / 1155, -32.0 / 231};
 
-// The device pixel under a user position, and whether a colour shows within r pixels of it.
-QPoint Pixel(SuperficieDisegno& s, double x, double y)
-{
-    const QPointF d = s.Mappa().VersoDispositivo(x, y) * s.Immagine().devicePixelRatio();
-    return {static_cast<int>(std::floor(d.x())), static_cast<int>(std::floor(d.y()))};
-}
-
-bool ColoreIn(const QImage& img, QPoint c, QColor colore, int r = 2)
-{
-    for (int dy = -r; dy <= r; ++dy)
-        for (int dx = -r; dx <= r; ++dx)
-            if (img.rect().contains(c + QPoint(dx, dy)) && img.pixelColor(c + QPoint(dx, dy)) == colore)
-                return true;
-    return false;
-}
-
-bool ColoreVicino(SuperficieDisegno& s, double x, double y, QColor colore, int r = 2)
-{
-    return ColoreIn(s.Immagine(), Pixel(s, x, y), colore, r);
-}
-
 // A graph window on the example fitted by the engine (or on other points),
 // or on triples and a polynomial given as they are.
 struct Banco {
@@ -87,6 +67,7 @@ struct Banco {
     bool apri(QSize dimensioni = {800, 600})
     {
         f = std::make_unique<fGrafico>(g, s, &d);
+        f->Form_Load();
         f->resize(dimensioni);
         f->show();
         return QTest::qWaitForWindowExposed(f.get());
@@ -322,6 +303,7 @@ void TestGrafico::carica()
 {
     Banco b;
     b.f = std::make_unique<fGrafico>(b.g, b.s, &b.d);
+    b.f->Form_Load();
     QCOMPARE(b.f->windowTitle(), QStringLiteral("Grafico"));
     QStringList pulsanti;
     for (QAction* a : b.f->Toolbar1->actions())
@@ -454,6 +436,7 @@ void TestGrafico::zoom()
     b.f->resize(900, 700);
     QVERIFY(g.GraficoZoommato && std::abs(g.XMin - xMin) < 1e-4 && std::abs(g.YMax - yMax) < 1e-4);
     fGrafico nuova(b.g, b.s, &b.d);
+    nuova.Form_Load();
     nuova.resize(640, 480);
     nuova.show();
     QVERIFY(QTest::qWaitForWindowExposed(&nuova));
