@@ -13,43 +13,6 @@
 
 namespace {
 
-// A graph window used by hand: its buttons and its plot clicked, positions in data units.
-struct Mano {
-    fGrafico* f;
-    const StatoGrafico& g;
-
-    void premi(const char* chiave)
-    {
-        QTest::mouseClick(f->Toolbar1->widgetForAction(f->Pulsante(QLatin1String(chiave))), Qt::LeftButton);
-    }
-    QPoint punto(double x, double y) const
-    {
-        return f->Picture1->Mappa().VersoDispositivo(g.ScalaX * x, g.ScalaY * y).toPoint();
-    }
-    void muovi(double x, double y) { QTest::mouseMove(f->Picture1, punto(x, y)); }
-    void clicca(double x, double y) { QTest::mouseClick(f->Picture1, Qt::LeftButton, {}, punto(x, y)); }
-    bool colore(double x, double y, QColor c) { return ColoreVicino(*f->Picture1, g.ScalaX * x, g.ScalaY * y, c); }
-    // Enabled graph buttons, left to right, as '1' and '0'.
-    QString accesi() const
-    {
-        QString r;
-        for (QAction* a : f->Toolbar1->actions())
-            r += a->isEnabled() ? u'1' : u'0';
-        return r;
-    }
-    QString differenze() const
-    {
-        return QStringList{f->DiffX1->text(), f->DiffY1->text(), f->DiffX2->text(),
-                           f->DiffY2->text(), f->DiffX->text(),  f->DiffY->text()}
-            .join(u'|');
-    }
-};
-
-double Numero(const QString& testo)
-{
-    return ConvertiTesto(testo.toStdString(), Separatori::Italiani()).value_or(std::nan(""));
-}
-
 fGrafico* Designato(ProgrammaDiProva& p)
 {
     return qobject_cast<fGrafico*>(p.programma->Stato().fGrafico.data());
@@ -88,7 +51,7 @@ private slots:
         QPointer<fGrafico> prima = Designato(p);
         QVERIFY(prima);
         const StatoGrafico& g = p.programma->Stato().grafico;
-        Mano m{prima, g};
+        Mano m{prima, &g};
         m.premi("ZoomArea");
         m.clicca(2, 10);
         m.clicca(6, 4);
@@ -112,7 +75,7 @@ private slots:
         }
 
         // The new window draws the zoomed region: no zoom within it, the point at X 4 inside, X 7 outside.
-        Mano n{seconda, g};
+        Mano n{seconda, &g};
         QVERIFY(g.GraficoZoommato && std::abs(g.XMin - xMin) < 1e-4);
         QCOMPARE(n.accesi(), QStringLiteral("1110111"));
         QVERIFY(n.colore(4, 5, Qt::red) && g.VistaDestra < 7);
@@ -135,7 +98,7 @@ private slots:
         QVERIFY(w && Cornice(w)->isVisible());
         QCOMPARE(w->windowTitle(), QStringLiteral("Grado: 2"));
         const StatoGrafico& g = p.programma->Stato().grafico;
-        Mano m{w, g};
+        Mano m{w, &g};
         QCOMPARE(m.accesi(), QStringLiteral("1111111"));
         QVERIFY(g.ScalaX == 8.0f && m.colore(7, 12, Qt::red));
 
@@ -143,7 +106,7 @@ private slots:
         m.premi("Tracciatore");
         QVERIFY(g.CollimatoreAttivo);
         m.muovi(7, 3);
-        QVERIFY2(std::abs(Numero(w->Text1->text()) - 7) <= 0.5 / (g.ScalaX * m.f->Picture1->Mappa().PixelPerUnitaX()) + 1e-3,
+        QVERIFY2(std::abs(Numero(w->Text1->text()) - 7) <= 0.5 / (g.ScalaX * w->Picture1->Mappa().PixelPerUnitaX()) + 1e-3,
                  qPrintable(w->Text1->text()));
         QVERIFY2(std::abs(Numero(w->Text2->text()) - Numero(riga7.section(u';', 3))) <= 0.0015,
                  qPrintable(w->Text2->text()));
@@ -174,7 +137,7 @@ private slots:
         QCOMPARE(Numero(w->DiffX->text()), x2 - 3);
         QCOMPARE(Numero(w->DiffY->text()), y2 - 4);
         m.clicca(5, 9);
-        QVERIFY(!g.DifferenzaAttiva && m.f->Strumenti().Fase == 0);
+        QVERIFY(!g.DifferenzaAttiva && w->Strumenti().Fase == 0);
         const QImage fissata = w->ImmaginePicture1();
         QVERIFY(ColoreIn(fissata, Pixel(*w->Picture1, g.ScalaX * 3, g.ScalaY * 9), Qt::red)
                 && ColoreIn(fissata, Pixel(*w->Picture1, g.ScalaX * 5, g.ScalaY * 9), Qt::green));

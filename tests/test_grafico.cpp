@@ -44,7 +44,7 @@ const Numeri Esempio2 = {19.0 / 21, 2293.0 / 1155, -32.0 / 231};
 
 // A graph window on the example fitted by the engine (or on other points),
 // or on triples and a polynomial given as they are.
-struct Banco {
+struct Banco : Mano {
     StatoGrafico g;
     StatoProgramma s;
     DialoghiScriptati d;
@@ -64,37 +64,23 @@ struct Banco {
         for (const QPointF& p : punti)
             s.terne->Add(p.x(), p.y(), s.polinomio ? s.polinomio->ValorePolinomio(p.x()) : 0.0);
     }
-    bool apri(QSize dimensioni = {800, 600})
+    // Created and loaded, not shown.
+    void crea()
     {
         f = std::make_unique<fGrafico>(g, s, &d);
         f->Form_Load();
+        fin = f.get();
+        sg = &g;
+    }
+    bool apri(QSize dimensioni = {800, 600})
+    {
+        crea();
         f->resize(dimensioni);
         f->show();
         return QTest::qWaitForWindowExposed(f.get());
     }
-    void premi(const char* chiave) { f->Pulsante(QLatin1String(chiave))->trigger(); }
-    QPoint punto(double x, double y) const
-    {
-        return f->Picture1->Mappa().VersoDispositivo(g.ScalaX * x, g.ScalaY * y).toPoint();
-    }
-    void muovi(double x, double y) { QTest::mouseMove(f->Picture1, punto(x, y)); }
-    void clicca(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(f->Picture1, b, {}, punto(x, y)); }
-    bool colore(double x, double y, QColor c) { return ColoreVicino(*f->Picture1, g.ScalaX * x, g.ScalaY * y, c); }
-    // Enabled buttons, left to right, as '1' and '0'.
-    QString accesi() const
-    {
-        QString r;
-        for (QAction* a : f->Toolbar1->actions())
-            r += a->isEnabled() ? '1' : '0';
-        return r;
-    }
-    static double numero(const QLineEdit* e) { return ConvertiTesto(e->text().toStdString(), Separatori::Italiani()).value_or(NaN); }
+    static double numero(const QLineEdit* e) { return Numero(e->text()); }
     static QString testo(double v) { return QString::fromStdString(FormaGenerale(v, Separatori::Italiani())); }
-    // The six difference boxes, "|" between them.
-    QString differenze() const
-    {
-        return QStringList{f->DiffX1->text(), f->DiffY1->text(), f->DiffX2->text(), f->DiffY2->text(), f->DiffX->text(), f->DiffY->text()}.join('|');
-    }
 };
 
 }  // namespace
@@ -302,8 +288,7 @@ void TestGrafico::operazioni()
 void TestGrafico::carica()
 {
     Banco b;
-    b.f = std::make_unique<fGrafico>(b.g, b.s, &b.d);
-    b.f->Form_Load();
+    b.crea();
     QCOMPARE(b.f->windowTitle(), QStringLiteral("Grafico"));
     QStringList pulsanti;
     for (QAction* a : b.f->Toolbar1->actions())
