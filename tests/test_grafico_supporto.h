@@ -49,23 +49,11 @@ struct Mano {
     fGrafico* fin = nullptr;
     const StatoGrafico* sg = nullptr;
 
-    void premi(const char* chiave)
-    {
-        QTest::mouseClick(fin->Toolbar1->widgetForAction(fin->Pulsante(QLatin1String(chiave))), Qt::LeftButton);
-    }
-    QPoint punto(double x, double y) const
-    {
-        return fin->Picture1->Mappa().VersoDispositivo(sg->ScalaX * x, sg->ScalaY * y).toPoint();
-    }
+    void premi(const char* chiave) { QTest::mouseClick(fin->Toolbar1->widgetForAction(fin->Pulsante(QLatin1String(chiave))), Qt::LeftButton); }
+    QPoint punto(double x, double y) const { return fin->Picture1->Mappa().VersoDispositivo(sg->ScalaX * x, sg->ScalaY * y).toPoint(); }
     void muovi(double x, double y) { QTest::mouseMove(fin->Picture1, punto(x, y)); }
-    void clicca(double x, double y, Qt::MouseButton b = Qt::LeftButton)
-    {
-        QTest::mouseClick(fin->Picture1, b, {}, punto(x, y));
-    }
-    bool colore(double x, double y, QColor c)
-    {
-        return ColoreVicino(*fin->Picture1, sg->ScalaX * x, sg->ScalaY * y, c);
-    }
+    void clicca(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(fin->Picture1, b, {}, punto(x, y)); }
+    bool colore(double x, double y, QColor c) { return ColoreVicino(*fin->Picture1, sg->ScalaX * x, sg->ScalaY * y, c); }
     // Enabled buttons, left to right, as '1' and '0'.
     QString accesi() const
     {
@@ -75,10 +63,5 @@ struct Mano {
         return r;
     }
     // The six difference boxes, "|" between them.
-    QString differenze() const
-    {
-        return QStringList{fin->DiffX1->text(), fin->DiffY1->text(), fin->DiffX2->text(),
-                           fin->DiffY2->text(), fin->DiffX->text(),  fin->DiffY->text()}
-            .join(u'|');
-    }
+    QString differenze() const { return QStringList{fin->DiffX1->text(), fin->DiffY1->text(), fin->DiffX2->text(), fin->DiffY2->text(), fin->DiffX->text(), fin->DiffY->text()}.join(u'|'); }
 };
