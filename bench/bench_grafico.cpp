@@ -32,6 +32,7 @@ struct Banco {
         }
         Curvello(s, CanaliCalcolo{}).CalcolaPolinomio(ampio ? "5" : "2", Separatori::Italiani());
         f = std::make_unique<fGrafico>(g, s, nullptr);
+        f->Form_Load();
         f->setAttribute(Qt::WA_DontShowOnScreen);
         f->resize(1920, 1080);
         f->show();

@@ -11,6 +11,7 @@
 #include "Guida.h"
 #include "SeparatoriLocale.h"
 #include "Tabella.h"
+#include "fGrafico.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 
@@ -87,7 +88,17 @@ void frmMain::ComandoGrafico()
     ApriGrafico();
 }
 
-void frmMain::ApriGrafico() {}
+void frmMain::ApriGrafico()
+{
+    MostraRisultato(
+        [this] {
+            auto* grafico = new fGrafico(stato_.grafico, stato_.programma, dialoghi_.get());
+            mdiArea_->addSubWindow(grafico);
+            grafico->Form_Load();
+            return grafico;
+        },
+        stato_.fGrafico);
+}
 
 void frmMain::ComandoTabella()
 {

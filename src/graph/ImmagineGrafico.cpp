@@ -5,6 +5,7 @@
 QImage ImmagineGrafico(StatoGrafico& grafico, const StatoProgramma& programma, QSize dimensioni)
 {
     fGrafico finestra(grafico, programma, nullptr);
+    finestra.Form_Load();
     finestra.setAttribute(Qt::WA_DontShowOnScreen);
     finestra.resize(dimensioni);
     finestra.show();  // the first size event draws, as when the window opens

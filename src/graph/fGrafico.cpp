@@ -12,7 +12,10 @@
 #include <QWindowStateChangeEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QToolBar>
 
 #include <algorithm>
@@ -53,7 +56,6 @@ fGrafico::fGrafico(StatoGrafico& grafico, const StatoProgramma& programma, Dialo
     CreaControlli();
     strumenti_ = std::make_unique<StrumentiGrafico>(
         grafico_, programma_, *Picture1, *this, [this] { DisegnaZoom(); });
-    Form_Load();
 }
 
 fGrafico::~fGrafico() = default;
@@ -124,11 +126,17 @@ void fGrafico::Form_Load()
 {
     caricato_ = false;
     AbilitaPulsanti(false, false, false);
-    // The window fills the frame's client area; the size changes made here only lay out.
-    if (parentWidget())
-        setGeometry(parentWidget()->contentsRect());
-    else
+    // In the frame's area the window, frame included, covers the whole client
+    // area from its top-left corner. The size changes made here only lay out.
+    auto* cornice = qobject_cast<QMdiSubWindow*>(Cornice(this));
+    if (cornice && cornice->mdiArea()) {
+        cornice->setGeometry(QRect(QPoint(0, 0), cornice->mdiArea()->viewport()->size()));
+        // The frame hands its new size to the window now, not only once shown.
+        if (QLayout* l = cornice->layout())
+            l->activate();
+    } else {
         resize(PixelDaTwips(10155, dpi_), PixelDaTwips(5970, dpi_));
+    }
     Form_Resize();
     strumenti_->Fase = 0;
     caricato_ = true;

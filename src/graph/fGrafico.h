@@ -29,6 +29,11 @@ public:
              QWidget* parent = nullptr);
     ~fGrafico() override;
 
+    // Placed and laid out, not yet drawn: the first size event once shown
+    // draws. Called by the creator once the window has its place, in the
+    // frame's area or on its own.
+    void Form_Load();
+
     // For the graph's print and export: the plot's current drawing becomes its
     // committed picture, and that picture as an image (null once erased).
     void ConsolidaPicture1();
@@ -65,7 +70,6 @@ protected:
 
 private:
     void CreaControlli();
-    void Form_Load();
     void Form_Resize();
     void DisegnaGrafico();
     void DisegnaZoom();

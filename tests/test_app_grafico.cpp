@@ -1,0 +1,144 @@
+// The graph through the real frame: a person's session with each "Grafico"
+// opening one more window over the whole client area, and every tool used
+// by real mouse events, checked on the readouts, the shared state and the
+// picture's pixels.
+#include "test_app_supporto.h"
+#include "test_grafico_supporto.h"
+
+#include "Disposizione.h"
+#include "fGrafico.h"
+
+#include <QMdiArea>
+
+class TestAppGrafico : public QObject {
+    Q_OBJECT
+
+    static void clicca(frmMain& f, const char* chiave)
+    {
+        QTest::mouseClick(f.tbToolBar->widgetForAction(f.PulsanteBarra(QString::fromLatin1(chiave))), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    void dacapoAFondo_data()
+    {
+        QTest::addColumn<QPointF>("primo");  // the zoom's corners in the order picked
+        QTest::addColumn<QPointF>("secondo");
+        QTest::newRow("zoom dall'alto a sinistra") << QPointF(2, 10) << QPointF(6, 4);
+        QTest::newRow("zoom dal basso a destra") << QPointF(6, 4) << QPointF(2, 10);
+    }
+
+    // "Esempio", degree 2, "Calcolo", "Tabella", "Grafico", the tracker, a
+    // zoom, a second "Grafico", a difference, the grid, "Cancella", "Disegna".
+    void dacapoAFondo()
+    {
+        QFETCH(QPointF, primo);
+        QFETCH(QPointF, secondo);
+        ProgrammaDiProva p;
+        frmMain& f = p.f();
+        clicca(f, "Esempio");
+        QTest::keyClicks(f.GradoPolinomio, QStringLiteral("2"));
+        clicca(f, "Calcolo");
+        clicca(f, "Tabella");
+        QCOMPARE(Righe(p.tabella()->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139"));
+        clicca(f, "Grafico");
+        auto designato = [&p] { return qobject_cast<fGrafico*>(p.programma->Stato().fGrafico.data()); };
+        const QRect area(QPoint(), f.AreaFigli()->viewport()->size());
+        fGrafico* w = designato();
+        QVERIFY(w && Cornice(w)->isVisible() && Cornice(w)->geometry() == area);
+        const StatoGrafico& g = p.programma->Stato().grafico;
+        Mano m{w, &g};
+        QVERIFY(m.accesi() == "1111111" && g.ScalaX == 8.0f && m.colore(7, 12, Qt::red));
+
+        // The tracker at the seventh point reads the table's P, wherever the
+        // mouse is vertically; switched off, its last cross-hair stays.
+        m.premi("Tracciatore");
+        for (double y : {3.0, 11.0}) {
+            m.muovi(7, y);
+            QVERIFY(std::abs(Numero(w->Text1->text()) - 7) < 0.02);
+            QVERIFY2(std::abs(Numero(w->Text2->text()) - 8.0139) <= 0.0015, qPrintable(w->Text2->text()));
+        }
+        QVERIFY(m.colore(1, 8.0139, Qt::black) && m.colore(7, 3, Qt::black));
+        m.premi("Tracciatore");
+        m.muovi(3, 9);
+        QVERIFY(m.colore(1, 8.0139, Qt::black) && std::abs(Numero(w->Text2->text()) - 9) < 0.04);
+
+        // A zoom: right and middle presses do nothing, the rubber band follows
+        // the mouse; the rectangle shown without margins, no zoom within it,
+        // kept when the window is resized.
+        m.premi("ZoomArea");
+        m.clicca(primo.x(), primo.y(), Qt::RightButton);
+        m.clicca(primo.x(), primo.y(), Qt::MiddleButton);
+        QCOMPARE(w->Strumenti().Fase, uint8_t(1));
+        m.clicca(primo.x(), primo.y());
+        m.muovi(secondo.x(), secondo.y());
+        QVERIFY(m.colore(4, secondo.y(), Qt::black) && std::abs(Numero(w->Text2->text()) - secondo.y()) < 0.04);
+        m.clicca(secondo.x(), secondo.y());
+        QVERIFY(g.GraficoZoommato && !g.ZoomRettangoloAttivo && w->Strumenti().Fase == 0);
+        QVERIFY(std::abs(g.XMin - 2) < 0.04 && std::abs(g.XMax - 6) < 0.04 && std::abs(g.YMin - 4) < 0.04
+                && std::abs(g.YMax - 10) < 0.04 && g.VistaSinistra == float(g.XMin));
+        QCOMPARE(m.accesi(), QStringLiteral("1110111"));
+        const double xMin = g.XMin;
+        Cornice(w)->resize(Cornice(w)->size() - QSize(40, 30));
+        QVERIFY(g.GraficoZoommato && std::abs(g.XMin - xMin) < 1e-4 && m.colore(4, 5, Qt::red));
+
+        // One more window, titled with the degree text as it now stands, over
+        // the client area: the designated one, on the same zoom. The session goes on there.
+        f.GradoPolinomio->setText(QStringLiteral("abc"));
+        clicca(f, "Grafico");
+        m.fin = designato();
+        QVERIFY(m.fin != w && Cornice(w)->isVisible() && f.findChildren<fGrafico*>().size() == 2);
+        QCOMPARE(w->windowTitle() + u'|' + m.fin->windowTitle(), QStringLiteral("Grado: 2|Grado: abc"));
+        w = m.fin;
+        QVERIFY(Cornice(w)->geometry() == area && g.GraficoZoommato && std::abs(g.XMin - xMin) < 1e-4);
+        QVERIFY(m.accesi() == "1110111" && m.colore(4, 5, Qt::red) && !m.colore(7, 12, Qt::red));
+        const QImage zoomata = w->Picture1->Immagine();
+
+        // The difference: the first point snaps to the nearest data point,
+        // the second follows the curve; each cross-hair kept on the picture.
+        m.premi("Differenza");
+        m.muovi(3.2, 9);
+        QCOMPARE(m.differenze(), QStringLiteral("3|4|0|0|-3|-4"));
+        m.clicca(3.2, 9);
+        m.muovi(5, 9);
+        const double x2 = Numero(w->DiffX2->text()), y2 = Numero(w->DiffY2->text());
+        QVERIFY(std::abs(x2 - 5) < 0.04 && std::abs(y2 - p.stato().polinomio->ValorePolinomio(x2)) <= 1e-3);
+        QCOMPARE(w->DiffX->text() + u'|' + w->DiffY->text(),
+                 QString::fromStdString(FormaGenerale(x2 - 3, Separatori::Italiani()) + '|' + FormaGenerale(y2 - 4, Separatori::Italiani())));
+        // A box typed into by hand: its difference is empty, the other stands.
+        w->DiffX1->setText(QStringLiteral("abc"));
+        m.muovi(5.1, 9);
+        QVERIFY(w->DiffX->text().isEmpty() && !w->DiffY->text().isEmpty());
+        m.clicca(5.1, 9);
+        QVERIFY(!g.DifferenzaAttiva && w->Strumenti().Fase == 0 && w->Picture1->ColoreDisegno == Qt::black);
+        const QImage fissata = w->ImmaginePicture1();
+        QVERIFY(ColoreIn(fissata, Pixel(*w->Picture1, g.ScalaX * 3, g.ScalaY * 9), Qt::red)
+                && ColoreIn(fissata, Pixel(*w->Picture1, g.ScalaX * 5.1, g.ScalaY * 9), Qt::green));
+        m.premi("Differenza");
+        m.premi("Differenza");
+        QVERIFY(!g.DifferenzaAttiva);
+
+        // The grid of the zoomed region through its labels; pressed again, the picture as it was.
+        m.premi("Griglia");
+        QVERIFY(g.Particolari == 2 && m.colore(2.4, 7.5, Qt::black) && m.colore(3, 8.5, Qt::black));
+        m.premi("Griglia");
+        QVERIFY(g.Particolari == 0 && w->Picture1->Immagine() == zoomata);
+
+        // "Cancella": the plot ignores the mouse, three buttons off until the next drawing.
+        m.premi("Tracciatore");
+        const QString lettura = w->Text1->text();
+        m.premi("Cancella");
+        QVERIFY(m.accesi() == "0010111" && !w->Picture1->MouseAbilitato() && w->ImmaginePicture1().isNull());
+        m.muovi(4, 5);
+        QCOMPARE(w->Text1->text(), lettura);
+
+        // "Disegna": the whole data at 1:1 again, every tool off.
+        m.premi("Disegna");
+        QVERIFY(!g.GraficoZoommato && !g.CollimatoreAttivo && g.XMin == 1 && g.XMax == 9 && g.ScalaX == 8.0f);
+        QVERIFY(m.accesi() == "1111111" && m.colore(7, 12, Qt::red));
+    }
+};
+
+QTEST_MAIN(TestAppGrafico)
+#include "test_app_grafico.moc"

@@ -1,0 +1,67 @@
+// A graph window's pixels (where a user position lands, which colours show
+// there) and a hand that uses the window with the mouse.
+#pragma once
+
+#include "NumeriTesto.h"
+#include "SuperficieDisegno.h"
+#include "fGrafico.h"
+
+#include <QAction>
+#include <QColor>
+#include <QImage>
+#include <QLineEdit>
+#include <QPoint>
+#include <QToolBar>
+#include <QtTest>
+
+#include <cmath>
+
+// The device pixel under a user position.
+inline QPoint Pixel(SuperficieDisegno& s, double x, double y)
+{
+    const QPointF d = s.Mappa().VersoDispositivo(x, y) * s.Immagine().devicePixelRatio();
+    return {static_cast<int>(std::floor(d.x())), static_cast<int>(std::floor(d.y()))};
+}
+
+// Whether the colour shows within r pixels of c.
+inline bool ColoreIn(const QImage& img, QPoint c, QColor colore, int r = 2)
+{
+    for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx)
+            if (img.rect().contains(c + QPoint(dx, dy)) && img.pixelColor(c + QPoint(dx, dy)) == colore)
+                return true;
+    return false;
+}
+
+inline bool ColoreVicino(SuperficieDisegno& s, double x, double y, QColor colore, int r = 2)
+{
+    return ColoreIn(s.Immagine(), Pixel(s, x, y), colore, r);
+}
+
+inline double Numero(const QString& testo)
+{
+    return ConvertiTesto(testo.toStdString(), Separatori::Italiani()).value_or(std::nan(""));
+}
+
+// A graph window used by hand: its buttons and its plot clicked with the
+// mouse, plot positions in data units.
+struct Mano {
+    fGrafico* fin = nullptr;
+    const StatoGrafico* sg = nullptr;
+
+    void premi(const char* chiave) { QTest::mouseClick(fin->Toolbar1->widgetForAction(fin->Pulsante(QLatin1String(chiave))), Qt::LeftButton); }
+    QPoint punto(double x, double y) const { return fin->Picture1->Mappa().VersoDispositivo(sg->ScalaX * x, sg->ScalaY * y).toPoint(); }
+    void muovi(double x, double y) { QTest::mouseMove(fin->Picture1, punto(x, y)); }
+    void clicca(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(fin->Picture1, b, {}, punto(x, y)); }
+    bool colore(double x, double y, QColor c) { return ColoreVicino(*fin->Picture1, sg->ScalaX * x, sg->ScalaY * y, c); }
+    // Enabled buttons, left to right, as '1' and '0'.
+    QString accesi() const
+    {
+        QString r;
+        for (QAction* a : fin->Toolbar1->actions())
+            r += a->isEnabled() ? u'1' : u'0';
+        return r;
+    }
+    // The six difference boxes, "|" between them.
+    QString differenze() const { return QStringList{fin->DiffX1->text(), fin->DiffY1->text(), fin->DiffX2->text(), fin->DiffY2->text(), fin->DiffX->text(), fin->DiffY->text()}.join(u'|'); }
+};
