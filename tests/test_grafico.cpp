@@ -357,20 +357,25 @@ void TestGrafico::anni()
     for (int anno = 1990; anno <= 2020; ++anno)
         punti << QPointF(anno, 100 + 10 * std::sin((anno - 1990) / 5.0) + (anno - 1990) * 0.5);
     Banco b("8", punti);
-    QVERIFY(b.apri(QSize(1200, 800)));
+    QVERIFY(b.apri(QSize(700, 500)));
     const XYPoli& t = *b.s.terne;
-    for (int i = 0; i < t.NumeroElementi(); ++i)
-        if (std::abs(b.s.polinomio->ValorePolinomio(t.X(i)) - t.Y(i)) > 5)
-            QSKIP("ValorePolinomio still loses digits for X far from zero: needs the exact evaluation");
     // No spikes: the sampled curve stays near the data, through each point's P.
     QVERIFY(b.g.YMax < 130 && b.g.YMin > 80);
     for (int i = 0; i < t.NumeroElementi(); i += 5)
         QVERIFY(b.colore(t.X(i), t.P(i), Qt::black));
-    // The tracker reads what the table says.
+    // The tracker reads what the table says: X within two pixels of the point
+    // (a scaled screen rounds the position twice),
+    // P the polynomial's value there. The window fits the offscreen screen, or
+    // the mouse would not reach it.
+    const double pixel = (b.g.VistaDestra - b.g.VistaSinistra) / b.f->Picture1->width();
     b.premi("Tracciatore");
     for (int i = 0; i < t.NumeroElementi(); i += 5) {
         b.muovi(t.X(i), t.Y(i));
-        QVERIFY(std::abs(Numero(b.f->Text1->text()) - t.X(i)) < 0.05 && std::abs(Numero(b.f->Text2->text()) - t.P(i)) < 0.2);
+        const double x = Numero(b.f->Text1->text());
+        QVERIFY2(std::abs(x - t.X(i)) <= 2 * pixel, qPrintable(b.f->Text1->text()));
+        // The readout X is rounded to 3 decimals; the curve is no steeper than 4 per year.
+        QVERIFY(std::abs(Numero(b.f->Text2->text()) - b.s.polinomio->ValorePolinomio(x)) < 0.0005 + 4 * 0.0005);
+        QVERIFY(std::abs(Numero(b.f->Text2->text()) - t.P(i)) < 0.2);
     }
 }
 
