@@ -4,6 +4,7 @@
 #include "Curvello.h"
 #include "ImmagineGrafico.h"
 #include "StatoGrafico.h"
+#include "test_pdf_supporto.h"
 
 #include <QtTest>
 
@@ -29,7 +30,8 @@ const QByteArray EsempioGrado2 = "9,2\r\n"
     "0.904761904761905\r\n1.98528138528139\r\n-0.138528138528139\r\n";
 
 const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
-                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n";
+                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n"
+                       "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n";
 const QString It = "it_IT.UTF-8", En = "en_US.UTF-8";
 
 // One run: `file` goes to standard input when an argument is "-", else to a
@@ -50,6 +52,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void esegui_data();
     void esegui();
+    void stampa_data();
+    void stampa();
 };
 
 void TestCli::esegui_data()
@@ -103,6 +107,12 @@ void TestCli::esegui_data()
          "Il grado del polinomio approssimante non può essere minore o uguale a zero.\n");
     Riga("dimensioni troppo grandi", {"@FILE", "--grafico", "@PNG", "--dimensioni", "5000x10"}, Esempio, 64, {}, Uso);
     Riga("dimensioni senza grafico", {"@FILE", "--dimensioni", "10x10"}, Esempio, 64, {}, Uso);
+
+    // The printed report (@PDF); its pages are read in stampa().
+    Riga("stampa non scrivibile: 74", {"@FILE", "--stampa", "@PDF/s.pdf"}, Esempio, 74, EsempioGrado1,
+         "Impossibile scrivere la stampa nel file \"@PDF/s.pdf\".\n");
+    Riga("intestazione senza stampa", {"@FILE", "--intestazione", "Ditta"}, Esempio, 64, {}, Uso);
+    Riga("stampa due volte", {"@FILE", "--stampa", "@PDF", "--stampa", "@PDF"}, Esempio, 64, {}, Uso);
 }
 
 void TestCli::esegui()
@@ -122,9 +132,9 @@ void TestCli::esegui()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(file);
     }
-    const QString png = dir.filePath("grafico.png");
-    for (QString& a : argomenti) a.replace("@FILE", percorso).replace("@PNG", png);
-    errori.replace("@FILE", percorso.toUtf8()).replace("@PNG", png.toUtf8());
+    const QString png = dir.filePath("grafico.png"), pdf = dir.filePath("stampa.pdf");
+    for (QString& a : argomenti) a.replace("@FILE", percorso).replace("@PNG", png).replace("@PDF", pdf);
+    errori.replace("@FILE", percorso.toUtf8()).replace("@PNG", png.toUtf8()).replace("@PDF", pdf.toUtf8());
 
     QProcess processo;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -150,6 +160,55 @@ void TestCli::esegui()
     const QStringList lati = (dimensioni < 0 ? QStringLiteral("800x600") : argomenti[dimensioni + 1]).split('x');
     StatoGrafico g;
     QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), ImmagineGrafico(g, s, QSize(lati[0].toInt(), lati[1].toInt())));
+}
+
+// The report of the example at degree 2, headed by the text given, else by
+// the one in the user's settings, else by nothing: four pages, the last the graph.
+void TestCli::stampa_data()
+{
+    QTest::addColumn<QStringList>("intestazione");
+    QTest::addColumn<QString>("impostazioni");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("data") << QStringList{"--intestazione", "Ditta Rossi"} << "Altra ditta" << "Ditta Rossi";
+    QTest::newRow("dalle impostazioni") << QStringList() << "Ditta Rossi" << "Ditta Rossi";
+    QTest::newRow("nessuna") << QStringList() << "" << "";
+}
+
+void TestCli::stampa()
+{
+    QFETCH(QStringList, intestazione);
+    QFETCH(QString, impostazioni);
+    QFETCH(QString, atteso);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+#ifndef Q_OS_LINUX
+    QSKIP("the user's settings are looked for where Linux keeps them");
+#endif
+    QTemporaryDir dir;
+    QFile dati(dir.filePath("dati.cv"));
+    QVERIFY(dati.open(QIODevice::WriteOnly) && dati.write(Esempio) == Esempio.size());
+    dati.close();
+    if (!impostazioni.isEmpty())
+        QSettings(dir.filePath("Curvello/Curvello.conf"), QSettings::IniFormat).setValue("Settings/IntestazioneUtente", impostazioni);
+    QProcess processo;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert("LC_ALL", It);
+    ambiente.insert("XDG_CONFIG_HOME", dir.path());
+    ambiente.remove("QT_QPA_PLATFORM");
+    processo.setProcessEnvironment(ambiente);
+    processo.start(QStringLiteral(CURVELLO_FIT), QStringList{dati.fileName(), "2", "--stampa", dir.filePath("s.pdf")} + intestazione);
+    QVERIFY(processo.waitForFinished(60000));
+    QCOMPARE(processo.readAllStandardError() + processo.readAllStandardOutput(), QByteArray(EsempioGrado2));
+    QList<QStringList> attese = EsempioStampato;
+    for (QStringList& pagina : attese)
+        atteso.isEmpty() ? pagina.removeFirst() : void(pagina.first() = atteso);
+    QCOMPARE(PagineDelPdf(dir.filePath("s.pdf")), attese << QStringList());
+    StatoProgramma s;
+    s.punti.RiempiEsempio();
+    Curvello(s, CanaliCalcolo{}).CalcolaPolinomio("2", Separatori::Italiani());
+    StatoGrafico g;
+    const QSize grafico = ImmaginePicture1(g, s, QSize(800, 600)).size();
+    QCOMPARE(ImmaginiDelPdf(dir.filePath("s.pdf")), QStringList{QStringLiteral("4:%1x%2").arg(grafico.width()).arg(grafico.height())});
 }
 
 QTEST_MAIN(TestCli)
