@@ -203,12 +203,6 @@ void TestCli::stampa()
     for (QStringList& pagina : attese)
         atteso.isEmpty() ? pagina.removeFirst() : void(pagina.first() = atteso);
     QCOMPARE(PagineDelPdf(dir.filePath("s.pdf")), attese << QStringList());
-    StatoProgramma s;
-    s.punti.RiempiEsempio();
-    Curvello(s, CanaliCalcolo{}).CalcolaPolinomio("2", Separatori::Italiani());
-    StatoGrafico g;
-    const QSize grafico = ImmaginePicture1(g, s, QSize(800, 600)).size();
-    QCOMPARE(ImmaginiDelPdf(dir.filePath("s.pdf")), QStringList{QStringLiteral("4:%1x%2").arg(grafico.width()).arg(grafico.height())});
 }
 
 QTEST_MAIN(TestCli)

@@ -29,21 +29,6 @@ inline QList<QStringList> PagineDelPdf(const QString& pdf)
     return pagine;
 }
 
-// Each picture as "page:WxH", as `pdfimages -list` (poppler-utils) lists them.
-inline QStringList ImmaginiDelPdf(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    p.waitForFinished(30000);
-    QStringList r;
-    for (const QString& riga : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n').mid(2)) {
-        const QStringList c = riga.simplified().split(u' ');
-        if (c.size() > 4)
-            r << c[0] + u':' + c[3] + u'x' + c[4];
-    }
-    return r;
-}
-
 // The example fitted at degree 2, in Italian, headed "Ditta Rossi": the pairs,
 // the triples (P to 4 decimals) and the coefficients (to 8).
 inline const QList<QStringList> EsempioStampato = {
