@@ -6,6 +6,7 @@
 
 #include "Disposizione.h"
 #include "StampanteRegistrata.h"
+#include "SuperficieDisegno.h"
 #include "fGrafico.h"
 #include "frmStampa.h"
 
@@ -56,6 +57,7 @@ fGrafico* ApriGrafico(ProgrammaDiProva& p)
     auto* g = new fGrafico(s.grafico, s.programma, p.dialoghi);
     QMdiSubWindow* cornice = p.f().AreaFigli()->addSubWindow(g);
     s.fGrafico = g;
+    cornice->resize(640, 480);  // drawn at a size of its own, whatever the window does to fit the area
     cornice->show();
     p.f().AreaFigli()->setActiveSubWindow(cornice);
     return g;
@@ -75,16 +77,15 @@ struct Registro {
             return stampante;
         });
     }
-    // A letter a job: C pairs, T triples, K coefficients, G graph.
+    // A letter a finished job: C pairs, T triples, K coefficients, G graph.
     QString Lavori() const
     {
-        QMap<int, QChar> r;
+        QString r(stampante->LavoriFiniti(), u'C');
         for (const VoceStampata& v : stampante->Voci()) {
-            const QChar c = !v.immagine.isEmpty() ? u'G' : v.testo.startsWith("P(X)") ? u'K' : v.testo == "P" ? u'T'
-                          : r.value(v.lavoro, u'C');
-            r[v.lavoro] = c;
+            QChar& c = r[v.lavoro - 1];
+            c = !v.immagine.isEmpty() ? u'G' : v.testo.startsWith("P(X)") ? u'K' : v.testo == "P" ? u'T' : c;
         }
-        return QString(r.values().constData(), r.size());
+        return r;
     }
 };
 
@@ -396,10 +397,15 @@ private slots:
         QFETCH(QString, azione);
         ProgrammaDiProva p;
         p.esempioCalcolato(QStringLiteral("2"));  // the pairs window active
+        QPointer<fGrafico> g = figlio == "fGrafico" ? ApriGrafico(p) : nullptr;
+        QImage prima;
+        if (g) {  // a line drawn since the last commit goes on paper too
+            const StatoGrafico& v = p.programma->Stato().grafico;
+            prima = g->ImmaginePicture1();
+            g->Picture1->Linea(v.VistaSinistra, v.VistaAlto, v.VistaDestra, v.VistaBasso);
+        }
         if (figlio == "Tabella")
             p.premi("Tabella");
-        else if (figlio == "fGrafico")
-            ApriGrafico(p);
         else if (figlio.isEmpty())
             p.f().ChiudiFinestre();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -422,6 +428,7 @@ private slots:
             QVERIFY(f.isNull());
         }
         QTEST(p.messaggi().join(u' ') + u'>' + r.Lavori(), "atteso");
+        QVERIFY(!g || g->ImmaginePicture1() != prima);
     }
 };
 
