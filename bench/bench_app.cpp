@@ -1,7 +1,8 @@
 // The shell's timings, offscreen: from process start to the main window on
 // screen, the same inside a running process, one "Calcolo" of degree 10 on
-// 100 points through the real window with its progress window, and opening
-// the pairs window on 301 points, a results table and a graph window on 100.
+// 100 points through the real window with its progress window, opening the
+// pairs window on 301 points, a results table and a graph window on 100, Save
+// then Open of 100 points and the triples listing of 100 points printed to PDF.
 #include "Coppie.h"
 #include "DialoghiScriptati.h"
 #include "Disposizione.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -176,6 +178,43 @@ void BM_ApriGraficoCon100Punti(benchmark::State& state)
     ApriRisultato(state, "Grafico", &StatoApplicazione::fGrafico);
 }
 BENCHMARK(BM_ApriGraficoCon100Punti)->Unit(benchmark::kMillisecond);
+
+// A fit of degree 10 on 100 points, as Save and the listings need one.
+void Calcolato(ProgrammaDiProva& p)
+{
+    p.RiempiPunti(100);
+    p.f.GradoPolinomio->setText(QStringLiteral("10"));
+    Premi(p.f, "Calcolo");
+}
+
+void BM_SalvaApriCon100Punti(benchmark::State& state)
+{
+    ProgrammaDiProva p;
+    Calcolato(p);
+    auto& dialoghi = dynamic_cast<DialoghiScriptati&>(p.f.dialoghi());
+    const QString file = p.cartella.filePath(QStringLiteral("dati.cv"));
+    for (auto _ : state) {
+        dialoghi.AccodaNomeFile(file);
+        Premi(p.f, "Save");
+        dialoghi.AccodaRisposta(RispostaMessaggio::Ok);
+        dialoghi.AccodaNomeFile(file);
+        Premi(p.f, "Open");
+        if (p.stato.punti.NumeroElementi() != 100)
+            state.SkipWithError("i punti non sono tornati");
+    }
+}
+BENCHMARK(BM_SalvaApriCon100Punti)->Unit(benchmark::kMillisecond);
+
+void BM_StampaTerne100PuntiSuPdf(benchmark::State& state)
+{
+    ProgrammaDiProva p;
+    Calcolato(p);
+    p.f.Printer().setOutputFormat(QPrinter::PdfFormat);
+    p.f.Printer().setOutputFileName(p.cartella.filePath(QStringLiteral("terne.pdf")));
+    for (auto _ : state)
+        p.f.StampaTerne();
+}
+BENCHMARK(BM_StampaTerne100PuntiSuPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

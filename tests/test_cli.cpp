@@ -4,6 +4,7 @@
 #include "Curvello.h"
 #include "ImmagineGrafico.h"
 #include "StatoGrafico.h"
+#include "test_pdf_supporto.h"
 
 #include <QtTest>
 
@@ -29,7 +30,8 @@ const QByteArray EsempioGrado2 = "9,2\r\n"
     "0.904761904761905\r\n1.98528138528139\r\n-0.138528138528139\r\n";
 
 const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
-                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n";
+                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n"
+                       "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n";
 const QString It = "it_IT.UTF-8", En = "en_US.UTF-8";
 
 // One run: `file` goes to standard input when an argument is "-", else to a
@@ -103,6 +105,18 @@ void TestCli::esegui_data()
          "Il grado del polinomio approssimante non può essere minore o uguale a zero.\n");
     Riga("dimensioni troppo grandi", {"@FILE", "--grafico", "@PNG", "--dimensioni", "5000x10"}, Esempio, 64, {}, Uso);
     Riga("dimensioni senza grafico", {"@FILE", "--dimensioni", "10x10"}, Esempio, 64, {}, Uso);
+
+    // The printed report (@PDF) of the example at degree 2: the header given,
+    // else the one in the user's settings ("Ditta Rossi"); four pages, the last the graph.
+    Riga("stampa", {"@FILE", "2", "--stampa", "@PDF", "--intestazione", "Altra ditta"}, Esempio, 0, EsempioGrado2, {});
+    Riga("stampa senza intestazione", {"@FILE", "2", "--stampa", "@PDF", "--intestazione", ""}, Esempio, 0, EsempioGrado2, {});
+#ifdef Q_OS_LINUX
+    Riga("stampa, intestazione dalle impostazioni", {"@FILE", "2", "--stampa", "@PDF"}, Esempio, 0, EsempioGrado2, {});
+#endif
+    Riga("stampa non scrivibile: 74", {"@FILE", "--stampa", "@PDF/s.pdf"}, Esempio, 74, EsempioGrado1,
+         "Impossibile scrivere la stampa nel file \"@PDF/s.pdf\".\n");
+    Riga("intestazione senza stampa", {"@FILE", "--intestazione", "Ditta"}, Esempio, 64, {}, Uso);
+    Riga("stampa due volte", {"@FILE", "--stampa", "@PDF", "--stampa", "@PDF"}, Esempio, 64, {}, Uso);
 }
 
 void TestCli::esegui()
@@ -122,14 +136,19 @@ void TestCli::esegui()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(file);
     }
-    const QString png = dir.filePath("grafico.png");
-    for (QString& a : argomenti) a.replace("@FILE", percorso).replace("@PNG", png);
-    errori.replace("@FILE", percorso.toUtf8()).replace("@PNG", png.toUtf8());
+    const QString png = dir.filePath("grafico.png"), pdf = dir.filePath("stampa.pdf");
+    for (QString& a : argomenti) a.replace("@FILE", percorso).replace("@PNG", png).replace("@PDF", pdf);
+    errori.replace("@FILE", percorso.toUtf8()).replace("@PNG", png.toUtf8()).replace("@PDF", pdf.toUtf8());
 
     QProcess processo;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert("LC_ALL", locale);
     ambiente.remove("QT_QPA_PLATFORM");  // the tool picks the offscreen platform itself
+    ambiente.insert("XDG_CONFIG_HOME", dir.path());
+    // The leak checker's tracer crashes on the printing library's thread
+    // storage here; not scanning thread storage makes the check stricter.
+    ambiente.insert("LSAN_OPTIONS", ambiente.value("LSAN_OPTIONS") + ":use_tls=0");
+    QSettings(dir.filePath("Curvello/Curvello.conf"), QSettings::IniFormat).setValue("Settings/IntestazioneUtente", "Ditta Rossi");
     processo.setProcessEnvironment(ambiente);
     processo.start(QStringLiteral(CURVELLO_FIT), argomenti);
     if (ingresso) processo.write(file);
@@ -140,6 +159,13 @@ void TestCli::esegui()
     QCOMPARE(processo.readAllStandardError(), errori);
     QCOMPARE(processo.readAllStandardOutput(), uscita);
     QCOMPARE(processo.exitCode(), codice);
+    if (codice == 0 && argomenti.contains("--stampa")) {
+        const int i = argomenti.indexOf("--intestazione");
+        QList<QStringList> pagine = EsempioStampato;
+        for (QStringList& pagina : pagine)
+            i < 0 ? void() : argomenti[i + 1].isEmpty() ? void(pagina.removeFirst()) : void(pagina.first() = argomenti[i + 1]);
+        QCOMPARE(PagineDelPdf(pdf), pagine << QStringList());
+    }
     const int grafico = argomenti.indexOf("--grafico"), dimensioni = argomenti.indexOf("--dimensioni");
     QCOMPARE(QFileInfo(png).isFile(), codice == 0 && grafico >= 0);
     if (!QFileInfo(png).isFile())

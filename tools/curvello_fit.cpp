@@ -3,18 +3,25 @@
 // that Save would write. For batch use and end-to-end tests.
 // With --grafico FILE.png it also writes the picture of a graph window opened
 // after the fit (--dimensioni LARGHEZZAxALTEZZA, 800x600 when not given).
+// With --stampa FILE.pdf it also writes the printed report: the pairs, the
+// triples, the coefficients and the graph, headed by --intestazione TESTO or
+// else by the header stored in the user's settings.
 
 #include "Curvello.h"
 #include "FileDati.h"
 #include "ImmagineGrafico.h"
 #include "SeparatoriLocale.h"
+#include "Stampante.h"
 #include "StatoGrafico.h"
 #include "StatoProgramma.h"
+#include "Tabulati.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QLocale>
+#include <QMap>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStringList>
 
 #include <cstdio>
@@ -44,7 +51,8 @@ enum CodiceUscita {
 };
 
 const char* const Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
-                        "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n";
+                        "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n"
+                        "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n";
 
 // The picture asked for with --grafico.
 struct RichiestaGrafico {
@@ -53,53 +61,85 @@ struct RichiestaGrafico {
 };
 constexpr int LatoMassimo = 4096;
 
-bool ChiedeGrafico(int argc, char** argv)
+// The report asked for with --stampa; its graph page holds the plot of a
+// window of this size.
+struct RichiestaStampa {
+    QString percorso;
+    std::optional<QString> intestazione;
+    QSize dimensioni{800, 600};
+};
+
+const QStringList OpzioniConValore = {"--grafico", "--dimensioni", "--stampa", "--intestazione"};
+
+// The picture and the report need a GUI application, though never a display.
+bool ServeGrafica(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--grafico")
+        if (std::string(argv[i]) == "--grafico" || std::string(argv[i]) == "--stampa")
             return true;
     return false;
 }
 
-// Takes the graph options out of the arguments; origine keeps where each
-// remaining one stood. False: wrong usage.
-bool LeggiOpzioniGrafico(QStringList& argomenti, QList<int>& origine, std::optional<RichiestaGrafico>& grafico)
+// Takes the options and their values out of the arguments, each at most once;
+// origine keeps where each remaining one stood. False: wrong usage.
+bool PrendiOpzioni(QStringList& argomenti, QList<int>& origine, QMap<QString, QString>& opzioni)
 {
-    std::optional<QString> dimensioni;
     for (int i = 0; i < argomenti.size(); ++i)
         origine << i;
     for (int i = 1; i < argomenti.size();) {
         const QString a = argomenti[i];
-        if (a != QLatin1String("--grafico") && a != QLatin1String("--dimensioni")) {
+        if (!OpzioniConValore.contains(a)) {
             ++i;
             continue;
         }
-        if (i + 1 >= argomenti.size())
+        if (i + 1 >= argomenti.size() || opzioni.contains(a))
             return false;
-        if (a == QLatin1String("--grafico")) {
-            if (grafico)
-                return false;
-            grafico = RichiestaGrafico{argomenti[i + 1]};
-        } else {
-            if (dimensioni)
-                return false;
-            dimensioni = argomenti[i + 1];
-        }
+        opzioni.insert(a, argomenti[i + 1]);
         argomenti.remove(i, 2);
         origine.remove(i, 2);
     }
-    if (!dimensioni)
+    return true;
+}
+
+// The options as requests. False: wrong usage (a malformed size, a size or a
+// header with nothing to apply it to).
+bool LeggiRichieste(const QMap<QString, QString>& opzioni, std::optional<RichiestaGrafico>& grafico,
+                    std::optional<RichiestaStampa>& stampa)
+{
+    if (opzioni.contains("--grafico"))
+        grafico = RichiestaGrafico{opzioni["--grafico"]};
+    if (opzioni.contains("--stampa"))
+        stampa = RichiestaStampa{opzioni["--stampa"], std::nullopt};
+    if (opzioni.contains("--intestazione")) {
+        if (!stampa)
+            return false;
+        stampa->intestazione = opzioni["--intestazione"];
+    }
+    if (!opzioni.contains("--dimensioni"))
         return true;
     const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$")).match(*dimensioni);
-    if (!grafico || !m.hasMatch())
+        QRegularExpression(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$")).match(opzioni["--dimensioni"]);
+    if ((!grafico && !stampa) || !m.hasMatch())
         return false;
-    const int w = m.captured(1).toInt();
-    const int h = m.captured(2).toInt();
-    if (w < 1 || h < 1 || w > LatoMassimo || h > LatoMassimo)
+    const QSize dimensioni(m.captured(1).toInt(), m.captured(2).toInt());
+    if (dimensioni.width() < 1 || dimensioni.height() < 1 || dimensioni.width() > LatoMassimo ||
+        dimensioni.height() > LatoMassimo)
         return false;
-    grafico->dimensioni = QSize(w, h);
+    if (grafico)
+        grafico->dimensioni = dimensioni;
+    if (stampa)
+        stampa->dimensioni = dimensioni;
     return true;
+}
+
+// The header given, else the one the program keeps in the user's settings.
+std::string Intestazione(const RichiestaStampa& stampa)
+{
+    if (stampa.intestazione)
+        return stampa.intestazione->toStdString();
+    QSettings impostazioni(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Curvello"),
+                           QStringLiteral("Curvello"));
+    return impostazioni.value(QStringLiteral("Settings/IntestazioneUtente")).toString().toStdString();
 }
 
 class SenzaAvanzamento : public AscoltatoreAvanzamento {
@@ -129,7 +169,7 @@ int Esegui(int argc, char** argv)
         if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
             std::fprintf(stderr, "%s\n", testo.toLocal8Bit().constData());
     });
-    if (ChiedeGrafico(argc, argv)) {
+    if (ServeGrafica(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
@@ -143,8 +183,11 @@ int Esegui(int argc, char** argv)
     }
     QStringList argomenti = tutti;
     QList<int> origine;
+    QMap<QString, QString> opzioni;
     std::optional<RichiestaGrafico> grafico;
-    if (!LeggiOpzioniGrafico(argomenti, origine, grafico) || argomenti.size() < 2 || argomenti.size() > 3) {
+    std::optional<RichiestaStampa> stampa;
+    if (!PrendiOpzioni(argomenti, origine, opzioni) || !LeggiRichieste(opzioni, grafico, stampa) ||
+        argomenti.size() < 2 || argomenti.size() > 3) {
         std::fputs(Uso, stderr);
         return UsoErrato;
     }
@@ -189,6 +232,18 @@ int Esegui(int argc, char** argv)
         if (!ImmagineGrafico(statoGrafico, stato, grafico->dimensioni).save(grafico->percorso, "PNG")) {
             std::fprintf(stderr, "Impossibile scrivere il grafico nel file \"%s\".\n",
                          grafico->percorso.toLocal8Bit().constData());
+            return UscitaNonScritta;
+        }
+    }
+    if (stampa) {
+        stato.IntestazioneUtente = Intestazione(*stampa);
+        StatoGrafico statoGrafico;
+        const QImage immagine = ImmaginePicture1(statoGrafico, stato, stampa->dimensioni);
+        try {
+            StampaRapportoPdf(stampa->percorso, ContenutoDa(stato, testoGrado, sep), immagine);
+        } catch (const ErroreStampa&) {
+            std::fprintf(stderr, "Impossibile scrivere la stampa nel file \"%s\".\n",
+                         stampa->percorso.toLocal8Bit().constData());
             return UscitaNonScritta;
         }
     }

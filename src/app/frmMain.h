@@ -20,8 +20,10 @@ class QLabel;
 class QLineEdit;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QSettings;
 class QToolBar;
+class Stampante;
 
 // The frame every other window lives in: toolbar, degree strip, status bar,
 // menus, the command state and the commands that live in the frame itself.
@@ -63,6 +65,16 @@ public:
 
     // Places the degree strip's controls for the given logical DPI.
     void DisponiControlli(double dpi);
+
+    // One print job each, on the printer the last printer dialog configured.
+    void StampaCoppie();
+    void StampaTerne();
+    void StampaCoeff();
+    // The designated graph window's picture, committed first.
+    void StampaGrafico();
+    QPrinter& Printer();
+    // What each job draws on; by default the printer above. Tests record instead.
+    void ImpostaFabbricaStampante(std::function<std::shared_ptr<Stampante>()> fabbrica);
 
     QToolBar* tbToolBar = nullptr;
     QWidget* Picture1 = nullptr;
@@ -126,6 +138,13 @@ private:
     // the program-wide graph reference.
     void ApriGrafico();
 
+    // The File commands' shared dialog: asks with the name chosen last.
+    QString NomeFile(bool salva, const QString& titolo, const QString& filtro);
+    // Save As and the exports: a name, then the write; the window active when
+    // the name was asked is captioned with the path once the write succeeded.
+    void SalvaConNome(const QString& filtro, const std::function<void(const QString&)>& scrivi);
+    std::shared_ptr<Stampante> NuovaStampante();
+
     StatoApplicazione& stato_;
     QSettings& impostazioni_;
     std::unique_ptr<Dialoghi> dialoghi_;
@@ -139,4 +158,8 @@ private:
     QLabel* pannelloOra_ = nullptr;
     QTimer orologio_;
     bool scaricata_ = false;
+    QString nomeDialogoFile_;
+    // Shared, so that this header needs no complete QPrinter.
+    std::shared_ptr<QPrinter> printer_;
+    std::function<std::shared_ptr<Stampante>()> fabbricaStampante_;
 };

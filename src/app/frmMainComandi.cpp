@@ -171,14 +171,6 @@ void frmMain::mnuFileNew_Click()
     stato_.programma.punti.Vuota();
 }
 
-// Open, save, print and the exports arrive with the data file and printing.
-void frmMain::mnuFileOpen_Click() {}
-void frmMain::mnuFileSave_Click() { mnuFileSaveAs_Click(); }
-void frmMain::mnuFileSaveAs_Click() {}
-void frmMain::mnuFileEsporta_Click() {}
-void frmMain::mnuFileEsportaGrafico_Click() {}
-void frmMain::mnuFilePrint_Click() {}
-
 void frmMain::mnuFileExit_Click()
 {
     close();

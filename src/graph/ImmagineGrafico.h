@@ -11,3 +11,7 @@ struct StatoProgramma;
 // they start. Draws with the graph state given and leaves it as a window
 // would. Needs an application object but no display.
 QImage ImmagineGrafico(StatoGrafico& grafico, const StatoProgramma& programma, QSize dimensioni);
+
+// The plot of such a window as the graph's print job takes it: the drawing
+// committed, then the committed picture.
+QImage ImmaginePicture1(StatoGrafico& grafico, const StatoProgramma& programma, QSize dimensioni);

@@ -1,0 +1,422 @@
+// The File commands through the real frame and scripted dialogs: save and
+// open, the two exports, the print command with its jobs on a recording
+// printer, and one person's session printed to PDF.
+#include "test_app_supporto.h"
+#include "test_pdf_supporto.h"
+
+#include "Disposizione.h"
+#include "StampanteRegistrata.h"
+#include "SuperficieDisegno.h"
+#include "fGrafico.h"
+#include "frmStampa.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QPushButton>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using Numeri = QList<double>;
+
+// A listing job: triples X, Y, P flattened (the pairs take X and Y), the
+// coefficients (none: no fit yet, the degree box reads "abc").
+struct Lavoro {
+    QString tabulato;
+    Numeri terne;
+    Numeri coeff;
+    QString intestazione;
+    QStringList atteso;
+    double altezzaRiga = 240;
+};
+Q_DECLARE_METATYPE(Lavoro)
+
+namespace {
+
+const QString Esempio = QStringLiteral("1;5|2;3|3;4|4;5|5;7|6;9|7;12|8;7|9;6");
+// The start of the example's data file at degree 1; the rest is the writer's own business.
+const QByteArray EsempioGrado1 = "9,1\r\n1,5,4.04444444444444\r\n";
+
+QByteArray Leggi(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
+}
+
+// A graph window opened by the "Grafico" command: designated, shown, active.
+fGrafico* ApriGrafico(ProgrammaDiProva& p)
+{
+    p.f().tbToolBar_ButtonClick(p.f().PulsanteBarra(QStringLiteral("Grafico")));
+    return qobject_cast<fGrafico*>(p.programma->Stato().fGrafico.data());
+}
+
+// Every job the frame prints goes to one recording printer; job number
+// `guasto` fails before it starts.
+struct Registro {
+    std::shared_ptr<StampanteRegistrata> stampante;
+    int lavori = 0;
+    Registro(frmMain& f, int guasto = 0, double altezzaRiga = 240)
+        : stampante(std::make_shared<StampanteRegistrata>(StampanteRegistrata::Metriche{10000, 144, altezzaRiga}))
+    {
+        f.ImpostaFabbricaStampante([this, guasto]() -> std::shared_ptr<Stampante> {
+            if (++lavori == guasto)
+                throw ErroreStampa("Carta finita.");
+            return stampante;
+        });
+    }
+    // A letter a finished job: C pairs, T triples, K coefficients, G graph.
+    QString Lavori() const
+    {
+        QString r(stampante->LavoriFiniti(), u'C');
+        for (const VoceStampata& v : stampante->Voci()) {
+            QChar& c = r[v.lavoro - 1];
+            c = !v.immagine.isEmpty() ? u'G' : v.testo.startsWith("P(X)") ? u'K' : v.testo == "P" ? u'T' : c;
+        }
+        return r;
+    }
+};
+
+Numeri Serie(int n)
+{
+    Numeri r;
+    for (int i = 0; i < n; ++i)
+        r << i << 0.5 * i << 1;
+    return r;
+}
+
+} // namespace
+
+class TestFile : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    // The example, a fit, Save, New, Open, "Calcolo": the same coefficients;
+    // then the table's three listings and the graph, each a job on the
+    // frame's printer set to a PDF file.
+    void giroCompleto()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        ProgrammaDiProva p;
+        frmMain& f = p.f();
+        p.stato().IntestazioneUtente = "Ditta Rossi";
+        p.esempioCalcolato(QStringLiteral("2"));
+        const Polinomio prima = *p.stato().polinomio;
+        const QString file = p.cartella.filePath(QStringLiteral("esempio.cv"));
+        p.dialoghi->AccodaNomeFile(file);
+        p.premi("Save");
+        QVERIFY(Leggi(file).startsWith("9,2\r\n1,5,2.75151515151515\r\n"));  // the period, in Italian too
+        p.dialoghi->AccodaRisposta(RispostaMessaggio::Ok);
+        p.premi("New");
+        f.GradoPolinomio->setText(QStringLiteral("abc"));
+        p.dialoghi->AccodaRisposta(RispostaMessaggio::Ok);
+        p.dialoghi->AccodaNomeFile(file);
+        p.premi("Open");
+        const DomandaDialogo& apri = p.dialoghi->Domande().last();
+        QCOMPARE(apri.titolo + u'|' + apri.filtro + u'|' + apri.ultimoNome,
+                 "Apri|Accumulatore (*.cv)|*.cv| Tutti i file (*.*)|*.* |" + file);
+        QCOMPARE(Righe(p.stato().punti) + u' ' + f.GradoPolinomio->text() + u' ' + p.accesi(), Esempio + " 2 11011100100001");
+        p.premi("Calcolo");
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(p.stato().polinomio->Coeff(k), prima.Coeff(k));
+        p.premi("Tabella");
+        f.Printer().setOutputFormat(QPrinter::PdfFormat);
+        for (int i = 0; i < 4; ++i) {
+            const QString pdf = p.cartella.filePath(QStringLiteral("lavoro%1.pdf").arg(i));
+            f.Printer().setOutputFileName(pdf);
+            p.dialoghi->AccodaStampante(true);
+            if (i == 3)
+                ApriGrafico(p);
+            p.premi("Print");
+            if (auto* stampa = f.findChild<frmStampa*>()) {
+                stampa->TipoStampa[i]->setChecked(true);
+                stampa->PulsOK->click();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            QCOMPARE(PagineDelPdf(pdf), QList<QStringList>{i < 3 ? EsempioStampato[i] : QStringList()});
+        }
+    }
+
+    // Open after the example with the degree box at 7: New answered, the file
+    // read into the points and the degree box, or a message and what was read.
+    void apri_data()
+    {
+        QTest::addColumn<bool>("nuovo");       // New answered OK
+        QTest::addColumn<QByteArray>("file");  // dati.cv; empty: the dialog cancelled; "-": no such file
+        QTest::addColumn<QString>("punti");
+        QTest::addColumn<QString>("grado");
+        QTest::addColumn<QString>("messaggio");  // %1: the path
+        const QByteArray tre = "3,1\r\n1,2,0\r\n3,4,0\r\n5,6,0\r\n";
+        QTest::newRow("su altre righe, col punto, senza coefficienti") << true
+            << QByteArray("3\r\n1\r\n1.5,2,0\r\n3\r\n4\r\n0,5,6.25\r\n0") << "1.5;2|3;4|5;6.25" << "1" << "";
+        QTest::newRow("Nuovo rifiutato: in coda") << false << tre << Esempio + "|1;2|3;4|5;6" << "1" << "";
+        QTest::newRow("annullato") << false << QByteArray() << Esempio << "7" << "";
+        QTest::newRow("file mancante") << true << QByteArray("-") << "" << "7" << "Impossibile aprire il file \"%1\".";
+        QTest::newRow("file corto") << false << QByteArray("3,4\r\n1,2,0\r\n") << Esempio + "|1;2" << "4"
+                                    << "Il file \"%1\" è incompleto: finisce dopo 1 dei 3 punti annunciati.";
+    }
+    void apri()
+    {
+        QFETCH(bool, nuovo);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, messaggio);
+        ProgrammaDiProva p;
+        p.premi("Esempio");
+        p.f().GradoPolinomio->setText(QStringLiteral("7"));
+        const QString percorso = p.cartella.filePath(QStringLiteral("dati.cv"));
+        QFile scritto(percorso);
+        QVERIFY(file.size() < 2 || (scritto.open(QIODevice::WriteOnly) && scritto.write(file) == file.size()));
+        scritto.close();
+        if (!file.isEmpty())
+            p.dialoghi->AccodaNomeFile(percorso);
+        p.dialoghi->AccodaRisposta(nuovo ? RispostaMessaggio::Ok : RispostaMessaggio::Annulla);
+        p.premi("Open");
+        QTEST(Righe(p.stato().punti), "punti");
+        QTEST(p.f().GradoPolinomio->text(), "grado");
+        QCOMPARE(p.messaggi().mid(2), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio.arg(percorso)});
+    }
+
+    // Save and the two exports after a fit, the table active: the file written
+    // whole and the table captioned with its path, or a message and all as it
+    // was. A name "" cancels the dialog; the folder holds vecchio.cv.
+    void salvaConNome_data()
+    {
+        QTest::addColumn<QString>("voce");  // the command and its filter
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("prima");  // "ro:NAME" read-only, "pieno" 10 bytes a file, a graph "aperto" or
+                                             // "chiuso", "nessuna" window, a locale
+        QTest::addColumn<Numeri>("campione1");  // V, P, Qt, Qs of sample 1; none: N = 0
+        QTest::addColumn<QByteArray>("atteso");  // the file, or the message (%1: the path)
+        const QByteArray testa = "t             V(t)          P(t)          Qt(t)         Qs(t)\r\n"
+                                 " 0             0             0             0             0 \r\n";
+        const QByteArray errore = "Curvello|Impossibile salvare il file \"%1\": ";
+        const QString cv = "Save|Accumulatore (*.cv)|*.cv", txt = "mnuFileEsporta|Testo (*.txt)|*.txt",
+                      bmp = "mnuFileEsportaGrafico|Bitmap (*.bmp)|*.bmp";
+        QTest::newRow("sostituisce il vecchio") << cv << "vecchio.cv" << "" << Numeri() << EsempioGrado1;
+        QTest::newRow("senza finestre") << cv << "vecchio.cv" << "nessuna" << Numeri() << EsempioGrado1;
+        QTest::newRow("annullato") << cv << "" << "" << Numeri() << QByteArray();
+        QTest::newRow("una cartella") << cv << "." << "" << Numeri() << errore + "è una cartella.";
+        QTest::newRow("cartella che non esiste") << cv << "manca/dati.cv" << "" << Numeri()
+                                                 << errore + "la cartella non esiste o è protetta in scrittura.";
+#ifdef Q_OS_LINUX
+        QTest::newRow("cartella di sola lettura") << cv << "vecchio.cv" << "ro:." << Numeri()
+                                                  << errore + "la cartella non esiste o è protetta in scrittura.";
+        QTest::newRow("file di sola lettura") << cv << "vecchio.cv" << "ro:vecchio.cv" << Numeri()
+                                              << errore + "il file è protetto in scrittura.";
+        QTest::newRow("disco pieno a metà") << cv << "vecchio.cv" << "pieno" << Numeri() << errore
+            + "la scrittura non è stata completata, il file precedente è rimasto com'era.";
+#endif
+        QTest::newRow("tabella, N = 0: 59 caratteri di zeri") << txt << "t.txt" << "" << Numeri() << testa;
+        QTest::newRow("tabella: 3 decimali, metà al pari, voci oltre la zona") << txt << "t.txt" << ""
+            << Numeri{12345678.125, -0.1875, 123456789012.5, 0.0625}
+            << testa + " 0,1           12345678,125 -0,188         123456789012,5              0,062 \r\n";
+        QTest::newRow("tabella: separatore di due byte") << txt << "t.txt" << "ar_EG" << Numeri{1.5, 0, 0, 0}
+            << testa + QString(" 0٫1           1٫5           0             0             0 \r\n").toUtf8();
+        QTest::newRow("grafico") << bmp << "g.bmp" << "aperto" << Numeri() << QByteArray("BM");
+        const QByteArray nessuno = "Curvello|Non c'è nessun grafico da esportare: aprire prima un grafico con \"Grafico\".";
+        QTest::newRow("grafico mai aperto") << bmp << "g.bmp" << "" << Numeri() << nessuno;
+        QTest::newRow("grafico chiuso") << bmp << "g.bmp" << "chiuso" << Numeri() << nessuno;
+    }
+    void salvaConNome()
+    {
+        QFETCH(QString, voce);
+        QFETCH(QString, nome);
+        QFETCH(QString, prima);
+        QFETCH(Numeri, campione1);
+        QFETCH(QByteArray, atteso);
+        ProgrammaDiProva p;
+        p.esempioCalcolato(QStringLiteral("1"));
+        QPointer<fGrafico> g = prima == "aperto" || prima == "chiuso" ? ApriGrafico(p) : nullptr;
+        if (prima == "chiuso")
+            Cornice(g)->close();
+        p.premi("Tabella");
+        if (prima == "nessuna")
+            p.f().ChiudiFinestre();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        RegistroCampioni& r = *p.programma->Stato().registro;
+        r.N = static_cast<int16_t>(campione1.size() / 4);
+        for (double* serie : {&r.serieV[1], &r.serieP[1], &r.serieQt[1], &r.serieQs[1]})
+            *serie = campione1.isEmpty() ? 0 : campione1.takeFirst();
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(nome), vecchio = cartella.filePath(QStringLiteral("vecchio.cv"));
+        QFile file(vecchio);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("vecchio") == 7);
+        file.close();
+        if (!nome.isEmpty())
+            p.dialoghi->AccodaNomeFile(percorso);
+        QLocale::setDefault(QLocale(prima.contains(u'_') ? prima : QStringLiteral("it_IT")));
+#ifdef Q_OS_LINUX
+        // Root writes whatever the permissions say, so it saves as nobody here
+        // (the real user too: access() asks about that one). The folder and the
+        // file are open to everyone unless made read-only.
+        const bool comeNessuno = prima.startsWith("ro:") && geteuid() == 0;
+        QVERIFY(chmod(qPrintable(cartella.path()), prima == "ro:." ? 0555 : 0777) == 0);
+        QVERIFY(chmod(qPrintable(vecchio), prima == "ro:vecchio.cv" ? 0444 : 0666) == 0);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        rlimit stretto = limite;
+        stretto.rlim_cur = prima == "pieno" ? 10 : limite.rlim_cur;
+        const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &stretto);
+        QVERIFY(!comeNessuno || setresuid(65534, 65534, 0) == 0);
+#endif
+        const QString comando = voce.section(u'|', 0, 0);
+        comando == "Save" ? p.premi("Save") : p.voce(comando)->trigger();
+#ifdef Q_OS_LINUX
+        QVERIFY(!comeNessuno || setresuid(0, 0, 0) == 0);
+        setrlimit(RLIMIT_FSIZE, &limite);
+        std::signal(SIGXFSZ, segnale);
+        chmod(qPrintable(cartella.path()), 0700);
+#endif
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        const DomandaDialogo& d = p.dialoghi->Domande().first();
+        QCOMPARE(d.titolo + u'|' + d.filtro, "Salva con nome|" + voce.section(u'|', 1) + "| Tutti i file (*.*)|*.* ");
+        const bool messaggio = atteso.startsWith("Curvello|"), scritto = !nome.isEmpty() && !messaggio;
+        QCOMPARE(p.messaggi().mid(1).join(u' '), messaggio ? QString(atteso).arg(QDir::toNativeSeparators(percorso)) : "");
+        const QByteArray letto = Leggi(scritto ? percorso : vecchio);
+        QCOMPARE(scritto && comando != "mnuFileEsporta" ? letto.left(atteso.size()) : letto, scritto ? atteso : "vecchio");
+        if (p.tabella())
+            QCOMPARE(p.tabella()->windowTitle(), scritto ? QDir::toNativeSeparators(percorso) : QStringLiteral("Grado: 1"));
+        if (scritto && g) {  // brought to the front, its committed picture saved
+            QCOMPARE(p.f().AreaFigli()->currentSubWindow()->widget(), g.data());
+            QCOMPARE(QImage(percorso).convertToFormat(QImage::Format_RGB32),
+                     g->ImmaginePicture1().convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
+    // A job on the recording printer as "page x y text", in twips: a unit is
+    // 100 twips, a character 144 wide, a line 240 high, so zones start every
+    // 2016. Long jobs as the rows of each page, "count@first y-last y".
+    void tabulato_data()
+    {
+        QTest::addColumn<Lavoro>("lavoro");
+        const QString formula = "1 600 720 P(X)=C(0) + C(1)*X + C(2)*X^2 + ... + C(GR)*X^GR";
+        QTest::newRow("coppie prima del calcolo: il testo del grado") << Lavoro{
+            "coppie", {1, 5, 9, 0.5, -3, 9}, {}, "Ditta",
+            {"1 4640 0 Ditta", "1 600 720 Grado del polinomio approssimante: abc", "1 600 1440 X", "1 2016 1440 Y",
+             "1 600 1920  1 ", "1 2016 1920  5 ", "1 600 2160  0,5 ", "1 2016 2160 -3 "}};
+        QTest::newRow("terne: P a 4 decimali, metà al pari, voce lunga, intestazione vuota") << Lavoro{
+            "terne", {0.25, 1, 0.03125, -2, 1e20, 0.09375, 123456789012345, 4, -1.5}, {1, 2, 3}, "",
+            {"1 600 720 Grado del polinomio approssimante: 2", "1 600 1440 X", "1 2016 1440 Y", "1 4032 1440 P",
+             "1 600 1920  0,25 ", "1 2016 1920  1 ", "1 4032 1920  0,0312 ", "1 600 2160 -2 ", "1 2016 2160  1E+20 ",
+             "1 4032 2160  0,0938 ", "1 600 2400  123456789012345 ", "1 4032 2400  4 ", "1 6048 2400 -1,5 "}};
+        QTest::newRow("coefficienti a 8 decimali") << Lavoro{"coeff", {}, {1, -0.25, 0.001953125}, "Ab",
+            {"1 4856 0 Ab", formula, "1 600 1680 C(0)= 1", "1 600 1920 C(1)= -0,25", "1 600 2160 C(2)= 0,00195312"}};
+        QTest::newRow("coefficienti senza polinomio") << Lavoro{"coeff", {}, {}, "Ab", {"1 4856 0 Ab", formula}};
+        QTest::newRow("l'ultima riga a 14160 resta sulla pagina") << Lavoro{"coppie", Serie(52), {1, 2}, "Ditta", {"52@1920-14160"}};
+        QTest::newRow("oltre 14160 una pagina nuova, teste sulla riga 4")
+            << Lavoro{"coppie", Serie(53), {1, 2}, "Ditta", {"52@1920-14160", "1@1200-1200"}};
+        QTest::newRow("righe di 270 twips")
+            << Lavoro{"terne", Serie(120), {1, 2}, "Ditta", {"45@2160-14040", "48@1350-14040", "27@1350-8370"}, 270};
+        QTest::newRow("coefficienti: la riga del salto, poi una vuota")
+            << Lavoro{"coeff", {}, Serie(21).mid(2), "Ditta", {"53@1680-14160", "8@720-2640"}};
+    }
+    void tabulato()
+    {
+        QFETCH(Lavoro, lavoro);
+        ProgrammaDiProva p;
+        Registro r(p.f(), 0, lavoro.altezzaRiga);
+        StatoProgramma& s = p.stato();
+        for (qsizetype i = 0; i + 2 < lavoro.terne.size(); i += 3) {
+            s.punti.Add(lavoro.terne[i], lavoro.terne[i + 1]);
+            s.terne->Add(lavoro.terne[i], lavoro.terne[i + 1], lavoro.terne[i + 2]);
+        }
+        if (!lavoro.coeff.isEmpty()) {
+            s.polinomio = std::make_unique<Polinomio>();
+            s.polinomio->ImpostaGrado(static_cast<int16_t>(lavoro.coeff.size() - 1));
+            for (double c : lavoro.coeff)
+                s.polinomio->Add(c);
+        }
+        s.IntestazioneUtente = lavoro.intestazione.toStdString();
+        p.f().GradoPolinomio->setText(QStringLiteral("abc"));
+        frmMain& f = p.f();
+        lavoro.tabulato == "coppie" ? f.StampaCoppie() : lavoro.tabulato == "terne" ? f.StampaTerne() : f.StampaCoeff();
+        QStringList voci, pagine;
+        QMap<int, QList<double>> righe;
+        int intestazioni = 0;
+        for (const VoceStampata& v : r.stampante->Voci()) {
+            voci << QStringLiteral("%1 %2 %3 %4").arg(v.pagina).arg(v.x).arg(v.y).arg(v.testo);
+            intestazioni += v.y == 0 && v.testo == "Ditta";
+            if (v.x == 600 && (v.testo.startsWith(' ') || v.testo.startsWith("C(")))
+                righe[v.pagina] << v.y;
+        }
+        for (const QList<double>& y : righe)
+            pagine << QStringLiteral("%1@%2-%3").arg(y.size()).arg(y.first()).arg(y.last());
+        const bool perPagina = lavoro.atteso.first().contains(u'@');
+        QCOMPARE(perPagina ? pagine : voci, lavoro.atteso);
+        QVERIFY(!perPagina || intestazioni == righe.size());
+        QCOMPARE(r.stampante->NomeCarattere() + QString::number(r.stampante->PuntiCarattere()) +
+                 QString::number(r.stampante->LavoriFiniti()), "Courier121");
+    }
+
+    // The print command on each kind of active window after a fit; in
+    // frmStampa the boxes ticked and the button pressed. "annullata": the
+    // printer dialog cancelled; "guasto N": job N fails.
+    void comando_data()
+    {
+        QTest::addColumn<QString>("figlio");
+        QTest::addColumn<QString>("azione");
+        QTest::addColumn<QString>("atteso");  // the questions asked, ">", a letter a job printed
+        QTest::newRow("nessuna finestra") << "" << "" << ">";
+        QTest::newRow("coppie") << "Coppie" << "" << "Stampa|>C";
+        QTest::newRow("coppie, stampante annullata") << "Coppie" << "annullata" << "Stampa|>";
+        QTest::newRow("coppie, un guasto taciuto") << "Coppie" << "guasto 1" << "Stampa|>";
+        QTest::newRow("grafico") << "fGrafico" << "" << "Stampa|>G";
+        QTest::newRow("tutte e tre in ordine") << "Tabella" << "111 OK" << "Stampa|>CTK";
+        QTest::newRow("prima e terza") << "Tabella" << "101 OK" << "Stampa|>CK";
+        QTest::newRow("nessuna casella") << "Tabella" << "000 OK" << "Stampa|>";
+        QTest::newRow("stampante annullata") << "Tabella" << "111 OK annullata" << "Stampa|>";
+        QTest::newRow("Cancel") << "Tabella" << "111 Cancel" << ">";
+        QTest::newRow("la seconda fallisce") << "Tabella" << "111 OK guasto 2" << "Stampa| Curvello|Carta finita.>C";
+    }
+    void comando()
+    {
+        QFETCH(QString, figlio);
+        QFETCH(QString, azione);
+        ProgrammaDiProva p;
+        p.esempioCalcolato(QStringLiteral("2"));  // the pairs window active
+        QPointer<fGrafico> g = figlio == "fGrafico" ? ApriGrafico(p) : nullptr;
+        QImage prima;
+        if (g) {  // a line drawn since the last commit goes on paper too
+            const StatoGrafico& v = p.programma->Stato().grafico;
+            prima = g->ImmaginePicture1();
+            g->Picture1->Linea(v.VistaSinistra, v.VistaAlto, v.VistaDestra, v.VistaBasso);
+        }
+        if (figlio == "Tabella")
+            p.premi("Tabella");
+        else if (figlio.isEmpty())
+            p.f().ChiudiFinestre();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Registro r(p.f(), azione.contains("guasto") ? azione.back().digitValue() : 0);
+        p.dialoghi->AccodaStampante(!azione.contains("annullata"));
+        p.premi("Print");
+        QPointer<frmStampa> f = p.f().findChild<frmStampa*>();
+        QCOMPARE(f.isNull(), figlio != "Tabella");
+        if (f) {
+            QStringList testi = {f->windowTitle(), f->Frame1->title()};
+            for (int i = 0; i < 3; ++i) {
+                testi << f->TipoStampa[i]->text() + (f->TipoStampa[i]->isChecked() ? "!" : "");
+                f->TipoStampa[i]->setChecked(azione[i] == '1');
+            }
+            QCOMPARE(testi << f->PulsOK->text() << f->PulsCancel->text(),
+                     QStringList({"Stampa", "Selezionare il tipo di stampa da eseguire", "Coppie x - y",
+                                  "Terne x - y - polinomio", "Coefficenti polinomio", "OK", "Cancel"}));
+            (azione.contains("Cancel") ? f->PulsCancel : f->PulsOK)->click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(f.isNull());
+        }
+        QTEST(p.messaggi().join(u' ') + u'>' + r.Lavori(), "atteso");
+        QVERIFY(!g || g->ImmaginePicture1() != prima);
+    }
+};
+
+QTEST_MAIN(TestFile)
+#include "test_app_file.moc"
