@@ -113,10 +113,12 @@ void StampanteQt::FineDocumento()
 void StampanteQt::DipingiImmagine(const QImage& immagine)
 {
     Avvia();
-    // The picture's own resolution gives its natural size on paper.
-    auto pixel = [this](int punti, int dpm) {
+    // The picture's own resolution gives its natural size on paper; a picture
+    // taken on a scaled screen holds more pixels than its logical size.
+    const double rapporto = immagine.devicePixelRatio() > 0 ? immagine.devicePixelRatio() : 1.0;
+    auto pixel = [this, rapporto](int punti, int dpm) {
         const double dpi = dpm > 0 ? dpm * 0.0254 : 96.0;
-        return punti * stampante_.resolution() / dpi;
+        return punti / rapporto * stampante_.resolution() / dpi;
     };
     pittore_.drawImage(QRectF(0, 0, pixel(immagine.width(), immagine.dotsPerMeterX()),
                               pixel(immagine.height(), immagine.dotsPerMeterY())),
