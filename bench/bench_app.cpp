@@ -6,6 +6,7 @@
 #include "Coppie.h"
 #include "DialoghiScriptati.h"
 #include "Disposizione.h"
+#include "MainQt.h"
 #include "Module1.h"
 #include "frmMain.h"
 
@@ -222,12 +223,5 @@ int main(int argc, char** argv)
 {
     if (argc > 1 && std::strcmp(argv[1], ModoFiglio) == 0)
         return Figlio(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return EseguiBenchmarkQt(argc, argv);
 }

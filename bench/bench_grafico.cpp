@@ -2,6 +2,7 @@
 // the example, a full drawing of data spanning 100,000 units (a million
 // samples), one tracker mouse move and one resize with its redraw.
 #include "Curvello.h"
+#include "MainQt.h"
 #include "StatoProgramma.h"
 #include "SuperficieDisegno.h"
 #include "fGrafico.h"
@@ -92,12 +93,5 @@ BENCHMARK(BM_Ridimensiona)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return EseguiBenchmarkQt(argc, argv);
 }

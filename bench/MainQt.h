@@ -1,0 +1,16 @@
+#pragma once
+// Shared main for benchmarks that need widgets: an offscreen QApplication around Google Benchmark.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+inline int EseguiBenchmarkQt(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
