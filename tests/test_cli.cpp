@@ -68,8 +68,8 @@ void TestCli::esegui_data()
     Riga("esempio, grado del file", f, Esempio, 0, EsempioGrado1, {});
     // The degree argument is read with the locale's separators.
     Riga("grado 2,0 in italiano", {"@FILE", "2,0"}, Esempio, 0, EsempioGrado2, {});
-    Riga("grado 2,0 in inglese: M4", {"@FILE", "2,0"}, Esempio, 1, {},
-         "Il grado del polinomio deve essere un numero intero compreso tra 1 e 10\n", En);
+    Riga("grado 2,0 in inglese: non è un numero", {"@FILE", "2,0"}, Esempio, 2, {},
+         Silenzio(CausaInterruzione::GradoNonConvertibile), En);
     Riga("standard input, grado 2 dal file, P ignorate", {"-"}, EsempioGrado2, 0, EsempioGrado2, {}, En);
 
     // Refusals: the message on standard error, exit 1.

@@ -107,8 +107,15 @@ void TestNumeriTesto::convertiTesto_data()
     riga("it blank intorno", "  3 ", "it", 3.0);
     riga("it virgola iniziale", ",5", "it", 0.5);
     riga("it virgola finale", "5,", "it", 5.0);
-    riga("it migliaia e decimali", "1.000,5", "it", 1000.5);
-    riga("it punto come gruppo", "2.5", "it", 25.0);
+    riga("it migliaia e decimali", "1.234,5", "it", 1234.5);
+    riga("it gruppi di tre", "-12.345.678", "it", -12345678.0);
+    riga("it gruppo con esponente", "1.234E1", "it", 12340.0);
+    riga("it 2.5 non è un numero", "2.5", "it", Fallisce);
+    riga("it 12.34 non è un numero", "12.34", "it", Fallisce);
+    riga("it quattro cifre prima del gruppo", "1234.567", "it", Fallisce);
+    riga("it quattro cifre nel gruppo", "1.2345", "it", Fallisce);
+    riga("it gruppo corto prima della virgola", "1.23,5", "it", Fallisce);
+    riga("it gruppo in fondo", "1.", "it", Fallisce);
     riga("it esponente con virgola", "2,5E-1", "it", 0.25);
     riga("it tab", "3\t", "it", 3.0);
     riga("it 3x", "3x", "it", Fallisce);
@@ -121,7 +128,7 @@ void TestNumeriTesto::convertiTesto_data()
     riga("it oltre l'intervallo", "1e400", "it", Fallisce);
     riga("it a capo", "3\n", "it", Fallisce);
     riga("en 3.0", "3.0", "en", 3.0);
-    riga("en 3,0 vale 30", "3,0", "en", 30.0);
+    riga("en 3,0 non è un numero", "3,0", "en", Fallisce);
     riga("en migliaia", "1,000.5", "en", 1000.5);
     riga("file blank intorno", "  2.5 ", "file", 2.5);
     riga("file esponente", "1.5E-07", "file", 1.5e-7);
