@@ -18,18 +18,15 @@ private slots:
     void ysux();
 };
 
-// The example, and the legacy store: Vuota clears only the slots in use,
-// stale slots above the count stay readable.
+// The legacy store: the example replaces the points, Vuota clears only the
+// slots in use, stale slots above the count stay readable.
 void TestCore::esempioEVuota()
 {
     MySource s;
     for (int i = 0; i < 20; ++i)
         s.Add(100.0 + i, -i);
-    s.RiempiEsempio();
-    QCOMPARE(s.NumeroElementi(), 9);
-    const double y[] = {5, 3, 4, 5, 7, 9, 12, 7, 6};
-    for (int i = 0; i < 9; ++i)
-        QVERIFY(s.X(i) == i + 1 && s.Y(i) == y[i]);
+    s.RiempiEsempio();  // its values are pinned by the fit of the example
+    QVERIFY(s.NumeroElementi() == 9 && s.X(8) == 9.0 && s.X(12) == 112.0);
     s.Vuota();
     QVERIFY(s.X(8) == 0.0 && s.X(12) == 112.0);
     s.Add(2.5, -1);

@@ -18,8 +18,6 @@ class TestNumeriTesto : public QObject {
 private slots:
     void formaGenerale_data();
     void formaGenerale();
-    void valoreIniziale_data();
-    void valoreIniziale();
     void convertiTesto_data();
     void convertiTesto();
     void arrotondamenti_data();
@@ -62,43 +60,31 @@ void TestNumeriTesto::formaGenerale()
     QCOMPARE(QString::fromStdString(FormaStampa(valore, Separatori::Italiani())), stampa);
 }
 
-void TestNumeriTesto::valoreIniziale_data()
-{
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<double>("atteso");
-    QTest::newRow("vuoto") << "" << 0.0;
-    QTest::newRow("numero seguito da lettere") << "3x" << 3.0;
-    QTest::newRow("blank in mezzo") << "1 2" << 12.0;
-    QTest::newRow("tab e a capo") << "\t\n4\t" << 4.0;
-    QTest::newRow("segno staccato") << "- 3" << -3.0;
-    QTest::newRow("doppio segno") << "--3" << 0.0;
-    QTest::newRow("la virgola ferma") << "2,5" << 2.0;
-    QTest::newRow("punto iniziale") << ".5" << 0.5;
-    QTest::newRow("esponente negativo") << "25E-1" << 2.5;
-    QTest::newRow("esponente senza cifre") << "1e" << 1.0;
-    QTest::newRow("oltre l'intervallo") << "1e400" << Inf;
-    QTest::newRow("troppo piccolo") << "1e-400" << 0.0;
-    QTest::newRow("esponente enorme") << "1e99999999999999999999" << Inf;
-    QTest::newRow("molte cifre") << QString(400, '9') << Inf;
-}
-
-void TestNumeriTesto::valoreIniziale()
-{
-    QFETCH(QString, testo);
-    QFETCH(double, atteso);
-    QCOMPARE(ValoreIniziale(testo.toStdString()), atteso);
-}
-
-// A whole text as a number: Italian and English separators, and a field of
-// the data file (the period, no groups).
+// A whole text as a number: Italian and English separators, a field of the
+// data file (the period, no groups); and the leading number of a text, which
+// reads as much as it can and gives 0 for none.
 void TestNumeriTesto::convertiTesto_data()
 {
     QTest::addColumn<QString>("testo");
     QTest::addColumn<QString>("modo");
     QTest::addColumn<double>("atteso");
-    auto riga = [](const char* nome, const char* testo, const char* modo, double atteso) {
+    auto riga = [](const char* nome, const QString& testo, const char* modo, double atteso) {
         QTest::newRow(nome) << testo << modo << atteso;
     };
+    riga("iniziale: vuoto", "", "iniziale", 0.0);
+    riga("iniziale: numero seguito da lettere", "3x", "iniziale", 3.0);
+    riga("iniziale: blank in mezzo", "1 2", "iniziale", 12.0);
+    riga("iniziale: tab e a capo", "\t\n4\t", "iniziale", 4.0);
+    riga("iniziale: segno staccato", "- 3", "iniziale", -3.0);
+    riga("iniziale: doppio segno", "--3", "iniziale", 0.0);
+    riga("iniziale: la virgola ferma", "2,5", "iniziale", 2.0);
+    riga("iniziale: punto iniziale", ".5", "iniziale", 0.5);
+    riga("iniziale: esponente negativo", "25E-1", "iniziale", 2.5);
+    riga("iniziale: esponente senza cifre", "1e", "iniziale", 1.0);
+    riga("iniziale: oltre l'intervallo", "1e400", "iniziale", Inf);
+    riga("iniziale: troppo piccolo", "1e-400", "iniziale", 0.0);
+    riga("iniziale: esponente enorme", "1e99999999999999999999", "iniziale", Inf);
+    riga("iniziale: molte cifre", QString(400, '9'), "iniziale", Inf);
     riga("it 3,0", "3,0", "it", 3.0);
     riga("it blank intorno", "  3 ", "it", 3.0);
     riga("it virgola iniziale", ",5", "it", 0.5);
@@ -142,6 +128,10 @@ void TestNumeriTesto::convertiTesto()
     QFETCH(QString, modo);
     QFETCH(double, atteso);
     const std::string t = testo.toStdString();
+    if (modo == "iniziale") {
+        QCOMPARE(ValoreIniziale(t), atteso);
+        return;
+    }
     const auto v = modo == "file" ? LeggiNumeroCampo(t)
                                   : ConvertiTesto(t, modo == "en" ? Separatori::Inglesi() : Separatori::Italiani());
     QCOMPARE(v.has_value(), !std::isnan(atteso));
