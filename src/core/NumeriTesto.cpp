@@ -232,18 +232,27 @@ std::optional<std::string> NumeroNormalizzato(std::string_view testo, const Sepa
             num += '-';
         ++i;
     }
-    bool cifre = false;
+    // Group separators only where the locale would write them (1.234.567):
+    // "2.5" typed in Italian is a mistake, not 25.
+    bool cifre = false, raggruppato = false;
+    size_t nelGruppo = 0;  // digits since the start or the last group separator
     while (i < t.size()) {
         if (cifra(t[i])) {
             num += t[i++];
             cifre = true;
-        } else if (cifre && !inizia(i, sep.decimale) && inizia(i, sep.gruppo)
-                   && i + sep.gruppo.size() < t.size() && cifra(t[i + sep.gruppo.size()])) {
-            i += sep.gruppo.size();  // a group separator between digits
+            ++nelGruppo;
+        } else if (cifre && !inizia(i, sep.decimale) && inizia(i, sep.gruppo)) {
+            if (raggruppato ? nelGruppo != 3 : nelGruppo > 3)
+                return std::nullopt;
+            raggruppato = true;
+            nelGruppo = 0;
+            i += sep.gruppo.size();
         } else {
             break;
         }
     }
+    if (raggruppato && nelGruppo != 3)
+        return std::nullopt;
     if (inizia(i, sep.decimale)) {
         num += '.';
         i += sep.decimale.size();

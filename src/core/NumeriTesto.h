@@ -34,7 +34,8 @@ std::string FormaScrittura(double valore);
 double ValoreIniziale(std::string_view testo);
 
 // The whole text as a number in the user's conventions: optional sign, digits
-// (with group separators between digits of the whole part), the decimal
+// (group separators only in proper groups of the whole part: one to three
+// digits, then groups of exactly three, as in 1.234.567,5), the decimal
 // separator, an exponent; blanks around it allowed. Anything else, and a
 // value beyond the double range, is a failure: nullopt, never 0.
 std::optional<double> ConvertiTesto(std::string_view testo, const Separatori& sep);
