@@ -73,8 +73,7 @@ private slots:
         QCOMPARE(ConvertiTesto(locale.toString(-12345.5, 'f', 1).toStdString(), s), std::optional<double>(-12345.5));
     }
 
-    // Qt's standard buttons in Italian whatever the system's language, as
-    // the New confirmation shows them.
+    // Qt's standard buttons in Italian whatever the system's language, as New asks.
     void pulsantiItaliani_data()
     {
         QTest::addColumn<QLocale>("sistema");

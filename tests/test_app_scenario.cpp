@@ -1,7 +1,6 @@
-// A person's session with the real frame: the example, a fit with its
-// progress window, a table, a
-// corrected pair, a second fit and a second table beside the first, titled
-// with the degree text as it stands, even when it is no degree.
+// A person's session with the real frame: the example, a fit with its progress
+// window, a table, a corrected pair, a second fit and a second table beside the
+// first, titled with the degree text as it stands, even when it is no degree.
 #include "test_app_supporto.h"
 
 #include "AvanzamentoSimulazione.h"

@@ -1,22 +1,12 @@
 // The pairs window through real keys and clicks, its transfer to the point
-// set, and the results table's texts and places.
-#include "Coppie.h"
-#include "DialoghiScriptati.h"
+// set, and the results table's texts.
 #include "Funzioni.h"
-#include "MySource.h"
 #include "Polinomio.h"
 #include "Tabella.h"
-#include "Twips.h"
 #include "test_viste_supporto.h"
 
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QTableWidget>
-#include <QtTest>
 
 namespace {
 
@@ -53,25 +43,23 @@ struct Finestra {
     {
         QWidget* griglia = c->DataGrid1->viewport();
         for (const QString& passo : copione.split(u' ', Qt::SkipEmptyParts)) {
-            const QString resto = passo.section(u':', 1);
+            const QString tipo = passo.section(u':', 0, 0), resto = passo.section(u':', 1);
             const QPoint cella = centro(resto.section(u',', 0, 0).toInt(), resto.section(u',', 1, 1).toInt());
-            if (passo.startsWith(QLatin1String("clic:")))
+            if (tipo == QLatin1String("clic") || tipo == QLatin1String("doppio"))
                 QTest::mouseClick(griglia, Qt::LeftButton, {}, cella);
-            else if (passo.startsWith(QLatin1String("doppio:"))) {
-                QTest::mouseClick(griglia, Qt::LeftButton, {}, cella);
+            if (tipo == QLatin1String("doppio")) {
                 QTest::mouseDClick(griglia, Qt::LeftButton, {}, cella);
                 QTest::mouseRelease(griglia, Qt::LeftButton, {}, cella);
-            }
-            else if (passo.startsWith(QLatin1String("destro:")))
+            } else if (tipo == QLatin1String("destro")) {
                 QTest::mouseClick(griglia, Qt::RightButton, {}, cella);
-            else if (passo == QLatin1String("elimina"))
+            } else if (passo == QLatin1String("elimina")) {
                 elimina->trigger();
-            else if (passo.startsWith(QLatin1String("X:")) || passo.startsWith(QLatin1String("Y:"))) {
-                QLineEdit* casella = passo.startsWith(u'X') ? c->Text1 : c->Text2;
+            } else if (tipo == QLatin1String("X") || tipo == QLatin1String("Y")) {
+                QLineEdit* casella = tipo == QLatin1String("X") ? c->Text1 : c->Text2;
                 QTest::keyClick(casella, Qt::Key_A, Qt::ControlModifier);  // typed over
                 QTest::keyClicks(casella, resto);
                 QTest::keyClick(casella, Qt::Key_Return);
-            } else {
+            } else if (tipo != QLatin1String("clic")) {
                 ScriviCoppia(c, passo.section(u';', 0, 0), passo.section(u';', 1, 1));
             }
         }
@@ -99,14 +87,12 @@ private slots:
         QTest::newRow("prima coppia nella riga 1") << "1;5" << "1;5" << 1 << "1;5" << "";
         QTest::newRow("seconda coppia accodata") << "1;5 2;3" << "1;5|2;3" << 2 << "1;5|2;3" << "";
         QTest::newRow("caselle vuote") << ";" << ";" << 1 << "0;0" << "";
-        QTest::newRow("X vuota") << ";5" << ";5" << 1 << "0;5" << "";
         QTest::newRow("virgola decimale") << "2,5;-1" << "2,5;-1" << 1 << "2.5;-1" << "";
         QTest::newRow("elimina l'unica riga") << "1;5 elimina" << ";" << 0 << "" << "";
         QTest::newRow("elimina la riga di mezzo") << "1;1 2;2 3;3 clic:2,1 destro:3,2 elimina" << "1;1|3;3" << 2
                                                   << "1;1|3;3" << "";
         QTest::newRow("elimina due volte senza clic") << "1;1 2;2 elimina elimina" << "1;1" << 1 << "1;1" << "";
         QTest::newRow("correzione X senza riga nuova") << "1;5 2;3 doppio:1,1 X:7" << "7;5|2;3" << 2 << "7;5|2;3" << "";
-        QTest::newRow("correzione Y") << "1;5 2;3 doppio:2,2 Y:8" << "1;5|2;8" << 2 << "1;5|2;8" << "";
         QTest::newRow("correzione nella riga vuota") << "doppio:1,2 Y:4" << ";4" << 1 << "0;4" << "";
         QTest::newRow("testo non numerico") << "1;1 abc;2 3;3" << "1;1|abc;2|3;3" << 3 << "1;1"
                                             << "La riga 2 contiene un valore non numerico: abc";
@@ -156,33 +142,27 @@ private slots:
         QCOMPARE(Righe(f.c->DataGrid1), QStringLiteral("1;5|0,1;-2,5|1E+20;3"));
         QCOMPARE(f.c->TotaleRighe(), 3);
         QCOMPARE(f.c->RigaCorrente(), 3);
-        QCOMPARE(f.c->windowTitle(), QStringLiteral("Coppie X - Y"));
     }
 
-    // Closing by the user keeps a grid that does not go across whole; New and
-    // the program's end close it anyway. Past 301 rows nothing is written.
+    // Closing by the user keeps a grid that does not go across whole (New closes
+    // it anyway: test_app_comandi). Past 301 rows nothing is written.
     void chiusura_data()
     {
         QTest::addColumn<int>("righe");
         QTest::addColumn<QString>("ultima");
-        QTest::addColumn<bool>("forzata");
-        QTest::addColumn<bool>("chiusa");
         QTest::addColumn<int>("punti");
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("vuota") << 0 << "" << false << true << 0 << "";
-        QTest::newRow("valida") << 2 << "2,5" << false << true << 2 << "";
-        QTest::newRow("non numerica") << 2 << "x" << false << false << 1 << "La riga 2 contiene un valore non numerico: x";
-        QTest::newRow("non numerica forzata") << 2 << "x" << true << true << 1 << "La riga 2 contiene un valore non numerico: x";
-        QTest::newRow("301 righe") << 301 << "1" << false << true << 301 << "";
-        QTest::newRow("302 righe") << 302 << "1" << false << false << 301
+        QTest::newRow("vuota") << 0 << "" << 0 << "";
+        QTest::newRow("valida") << 2 << "2,5" << 2 << "";
+        QTest::newRow("non numerica") << 2 << "x" << 1 << "La riga 2 contiene un valore non numerico: x";
+        QTest::newRow("301 righe") << 301 << "1" << 301 << "";
+        QTest::newRow("302 righe") << 302 << "1" << 301
                                    << "La griglia contiene 302 righe: sono state trasferite solo le prime 301 coppie";
     }
     void chiusura()
     {
         QFETCH(int, righe);
         QFETCH(QString, ultima);
-        QFETCH(bool, forzata);
-        QFETCH(bool, chiusa);
         QFETCH(int, punti);
         QFETCH(QString, messaggio);
         Finestra f;
@@ -190,12 +170,9 @@ private slots:
             f.c->AggiungiCoppia(QString::number(i), i == righe ? ultima : QStringLiteral("0"));
         f.punti.RiempiEsempio();
         QPointer<QWidget> cornice = f.c->parentWidget();
-        if (forzata)
-            f.c->ChiudiComunque();
-        else
-            cornice->close();
+        cornice->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(cornice.isNull(), chiusa);
+        QCOMPARE(cornice.isNull(), messaggio.isEmpty());
         QCOMPARE(f.punti.NumeroElementi(), punti);
         QCOMPARE(f.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
     }
@@ -254,18 +231,6 @@ private slots:
         t.Form_Load(&p, s);
         QCOMPARE(Righe(t.DataCoeff), coeff);
         QCOMPARE(Righe(t.DataTerna), terne);
-    }
-
-    // Places and widths in twips; the coefficient grid stops at the points grid.
-    void disposizioneTabella()
-    {
-        auto px = [](double twips) { return PixelDaTwips(twips, DpiLogicoSchermo()); };
-        Tabella t;
-        QCOMPARE(t.Label3->pos(), QPoint(px(360), px(120)));
-        QCOMPARE(t.DataTerna->geometry(), QRect(px(2400), px(1320), px(4300), px(3015)));
-        QCOMPARE(t.DataCoeff->geometry(), QRect(px(120), px(1320), px(2400) - px(120), px(3015)));
-        QCOMPARE(QPoint(t.DataCoeff->columnWidth(0), t.DataCoeff->columnWidth(1)), QPoint(px(700), px(1300)));
-        QCOMPARE(t.DataTerna->columnWidth(3), px(1000));
     }
 };
 
