@@ -6,9 +6,9 @@
 
 #include "Disposizione.h"
 #include "StampanteRegistrata.h"
-#include "SuperficieDisegno.h"
-#include "fGrafico.h"
+#include "StampanteQt.h"
 #include "frmStampa.h"
+#include "test_grafico_supporto.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -23,8 +23,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
-
-using Numeri = QList<double>;
 
 // A listing job: triples X, Y, P flattened (the pairs take X and Y), the
 // coefficients (none: no fit yet, the degree box reads "abc").
@@ -145,6 +143,35 @@ private slots:
         }
     }
 
+    // A picture prints at its logical size: taken at device pixel ratio 2 it
+    // covers on paper what the same picture at ratio 1 covers, 2 by 1 inches.
+    void immagineStampata()
+    {
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QTemporaryDir cartella;
+        const QString pdf = cartella.filePath(QStringLiteral("immagine.pdf")), pagina = cartella.filePath(QStringLiteral("pagina"));
+        for (qreal rapporto : {1.0, 2.0}) {
+            QImage immagine(QSize(192, 96) * rapporto, QImage::Format_RGB32);
+            immagine.fill(Qt::black);
+            immagine.setDevicePixelRatio(rapporto);
+            QPrinter stampante;
+            stampante.setOutputFileName(pdf);
+            StampanteQt s(stampante);
+            s.PaintPicture(immagine);
+            s.EndDoc();
+            // The dark pixels at 36 dots per inch, give or take the edges.
+            QCOMPARE(QProcess::execute(pdftoppm, {"-r", "36", "-gray", "-singlefile", pdf, pagina}), 0);
+            const QImage letta(pagina + ".pgm");
+            int scuri = 0;
+            for (int y = 0; y < letta.height(); ++y)
+                for (int x = 0; x < letta.width(); ++x)
+                    scuri += qGray(letta.pixel(x, y)) < 128;
+            QVERIFY2(std::abs(scuri - 72 * 36) < 150, qPrintable(QString::number(scuri)));
+        }
+    }
+
     // Open after the example with the degree box at 7: New answered, the file
     // read into the points and the degree box, or a message and what was read.
     void apri_data()
@@ -154,10 +181,9 @@ private slots:
         QTest::addColumn<QString>("punti");
         QTest::addColumn<QString>("grado");
         QTest::addColumn<QString>("messaggio");  // %1: the path
-        const QByteArray tre = "3,1\r\n1,2,0\r\n3,4,0\r\n5,6,0\r\n";
         QTest::newRow("su altre righe, col punto, senza coefficienti") << true
             << QByteArray("3\r\n1\r\n1.5,2,0\r\n3\r\n4\r\n0,5,6.25\r\n0") << "1.5;2|3;4|5;6.25" << "1" << "";
-        QTest::newRow("Nuovo rifiutato: in coda") << false << tre << Esempio + "|1;2|3;4|5;6" << "1" << "";
+        QTest::newRow("Nuovo rifiutato: in coda") << false << QByteArray("3,1\r\n1,2,0\r\n3,4,0\r\n5,6,0\r\n") << Esempio + "|1;2|3;4|5;6" << "1" << "";
         QTest::newRow("annullato") << false << QByteArray() << Esempio << "7" << "";
         QTest::newRow("file mancante") << true << QByteArray("-") << "" << "7" << "Impossibile aprire il file \"%1\".";
         QTest::newRow("file corto") << false << QByteArray("3,4\r\n1,2,0\r\n") << Esempio + "|1;2" << "4"
@@ -173,8 +199,7 @@ private slots:
         p.f().GradoPolinomio->setText(QStringLiteral("7"));
         const QString percorso = p.cartella.filePath(QStringLiteral("dati.cv"));
         QFile scritto(percorso);
-        QVERIFY(file.size() < 2 || (scritto.open(QIODevice::WriteOnly) && scritto.write(file) == file.size()));
-        scritto.close();
+        QVERIFY(file.size() < 2 || (scritto.open(QIODevice::WriteOnly) && scritto.write(file) == file.size() && scritto.flush()));
         if (!file.isEmpty())
             p.dialoghi->AccodaNomeFile(percorso);
         p.dialoghi->AccodaRisposta(nuovo ? RispostaMessaggio::Ok : RispostaMessaggio::Annulla);
@@ -329,12 +354,8 @@ private slots:
             s.punti.Add(lavoro.terne[i], lavoro.terne[i + 1]);
             s.terne->Add(lavoro.terne[i], lavoro.terne[i + 1], lavoro.terne[i + 2]);
         }
-        if (!lavoro.coeff.isEmpty()) {
-            s.polinomio = std::make_unique<Polinomio>();
-            s.polinomio->ImpostaGrado(static_cast<int16_t>(lavoro.coeff.size() - 1));
-            for (double c : lavoro.coeff)
-                s.polinomio->Add(c);
-        }
+        if (!lavoro.coeff.isEmpty())
+            s.polinomio = Polinomiale(lavoro.coeff);
         s.IntestazioneUtente = lavoro.intestazione.toStdString();
         p.f().GradoPolinomio->setText(QStringLiteral("abc"));
         frmMain& f = p.f();

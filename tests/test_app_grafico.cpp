@@ -1,12 +1,10 @@
 // The graph through the real frame: a person's session with each "Grafico"
-// opening one more window over the whole client area, and every tool used
-// by real mouse events, checked on the readouts, the shared state and the
-// picture's pixels.
+// opening one more window over the whole client area, and every tool used by
+// real mouse events, checked on the readouts, the state and the pixels.
 #include "test_app_supporto.h"
 #include "test_grafico_supporto.h"
 
 #include "Disposizione.h"
-#include "fGrafico.h"
 
 #include <QMdiArea>
 
@@ -51,7 +49,7 @@ private slots:
         Mano m{w, &g};
         QVERIFY(m.accesi() == "1111111" && g.ScalaX == 8.0f && m.colore(7, 12, Qt::red));
 
-        // The tracker at the seventh point reads the table's P, wherever the
+        // The tracker at the seventh point reads the table's P wherever the
         // mouse is vertically; switched off, its last cross-hair stays.
         m.premi("Tracciatore");
         for (double y : {3.0, 11.0}) {
@@ -64,9 +62,8 @@ private slots:
         m.muovi(3, 9);
         QVERIFY(m.colore(1, 8.0139, Qt::black) && std::abs(Numero(w->Text2->text()) - 9) < 0.04);
 
-        // A zoom: right and middle presses do nothing, the rubber band follows
-        // the mouse; the rectangle shown without margins, no zoom within it,
-        // kept when the window is resized.
+        // A zoom: right and middle presses do nothing, the rubber band follows the mouse;
+        // the rectangle shown without margins, no zoom within it, kept across a resize.
         m.premi("ZoomArea");
         m.clicca(primo.x(), primo.y(), Qt::RightButton);
         m.clicca(primo.x(), primo.y(), Qt::MiddleButton);
@@ -83,8 +80,8 @@ private slots:
         Cornice(w)->resize(Cornice(w)->size() - QSize(40, 30));
         QVERIFY(g.GraficoZoommato && std::abs(g.XMin - xMin) < 1e-4 && m.colore(4, 5, Qt::red));
 
-        // One more window, titled with the degree text as it now stands, over
-        // the client area: the designated one, on the same zoom. The session goes on there.
+        // One more window over the client area, titled with the degree text as it now
+        // stands: the designated one, on the same zoom. The session goes on there.
         f.GradoPolinomio->setText(QStringLiteral("abc"));
         clicca(f, "Grafico");
         m.fin = designato();
@@ -95,8 +92,8 @@ private slots:
         QVERIFY(m.accesi() == "1110111" && m.colore(4, 5, Qt::red) && !m.colore(7, 12, Qt::red));
         const QImage zoomata = w->Picture1->Immagine();
 
-        // The difference: the first point snaps to the nearest data point,
-        // the second follows the curve; each cross-hair kept on the picture.
+        // The difference: the first point snaps to the nearest data point, the
+        // second follows the curve; each cross-hair kept on the picture.
         m.premi("Differenza");
         m.muovi(3.2, 9);
         QCOMPARE(m.differenze(), QStringLiteral("3|4|0|0|-3|-4"));
@@ -117,7 +114,7 @@ private slots:
                 && ColoreIn(fissata, Pixel(*w->Picture1, g.ScalaX * 5.1, g.ScalaY * 9), Qt::green));
         m.premi("Differenza");
         m.premi("Differenza");
-        QVERIFY(!g.DifferenzaAttiva);
+        QVERIFY(!g.DifferenzaAttiva);  // twice: off
 
         // The grid of the zoomed region through its labels; pressed again, the picture as it was.
         m.premi("Griglia");

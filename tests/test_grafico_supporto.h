@@ -1,20 +1,31 @@
 // A graph window's pixels (where a user position lands, which colours show
-// there) and a hand that uses the window with the mouse.
+// there), a hand that uses the window with the mouse, and polynomials given
+// by their coefficients.
 #pragma once
 
 #include "NumeriTesto.h"
+#include "Polinomio.h"
 #include "SuperficieDisegno.h"
 #include "fGrafico.h"
 
 #include <QAction>
-#include <QColor>
-#include <QImage>
 #include <QLineEdit>
-#include <QPoint>
 #include <QToolBar>
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
+
+using Numeri = QList<double>;
+
+inline std::unique_ptr<Polinomio> Polinomiale(const Numeri& c)
+{
+    auto p = std::make_unique<Polinomio>();
+    p->ImpostaGrado(static_cast<int16_t>(c.size() - 1));
+    for (double v : c)
+        p->Add(v);
+    return p;
+}
 
 // The device pixel under a user position.
 inline QPoint Pixel(SuperficieDisegno& s, double x, double y)
@@ -33,15 +44,9 @@ inline bool ColoreIn(const QImage& img, QPoint c, QColor colore, int r = 2)
     return false;
 }
 
-inline bool ColoreVicino(SuperficieDisegno& s, double x, double y, QColor colore, int r = 2)
-{
-    return ColoreIn(s.Immagine(), Pixel(s, x, y), colore, r);
-}
+inline bool ColoreVicino(SuperficieDisegno& s, double x, double y, QColor colore, int r = 2) { return ColoreIn(s.Immagine(), Pixel(s, x, y), colore, r); }
 
-inline double Numero(const QString& testo)
-{
-    return ConvertiTesto(testo.toStdString(), Separatori::Italiani()).value_or(std::nan(""));
-}
+inline double Numero(const QString& testo) { return ConvertiTesto(testo.toStdString(), Separatori::Italiani()).value_or(std::nan("")); }
 
 // A graph window used by hand: its buttons and its plot clicked with the
 // mouse, plot positions in data units.
