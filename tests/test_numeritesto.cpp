@@ -24,8 +24,7 @@ private slots:
     void arrotondamenti();
 };
 
-// The general form in both locales (the English one is also the file's
-// write form) and the Italian print form.
+// The general form in both locales (the English one is the file's) and the print form.
 void TestNumeriTesto::formaGenerale_data()
 {
     QTest::addColumn<double>("valore");
@@ -35,11 +34,8 @@ void TestNumeriTesto::formaGenerale_data()
     auto riga = [](const char* nome, double v, const char* it, const char* en, const char* st) {
         QTest::newRow(nome) << v << it << en << st;
     };
-    riga("zero", 0.0, "0", "0", " 0 ");
     riga("meno zero", -0.0, "0", "0", " 0 ");
-    riga("intero", 2.0, "2", "2", " 2 ");
     riga("2/3 arrotondato", 2.0 / 3.0, "0,666666666666667", "0.666666666666667", " 0,666666666666667 ");
-    riga("negativo", -0.138528138528139, "-0,138528138528139", "-0.138528138528139", "-0,138528138528139 ");
     riga("senza gruppi", 1234.5, "1234,5", "1234.5", " 1234,5 ");
     riga("15 cifre intere", 123456789012345.0, "123456789012345", "123456789012345", " 123456789012345 ");
     riga("1E+15", 1e15, "1E+15", "1E+15", " 1E+15 ");
@@ -60,9 +56,8 @@ void TestNumeriTesto::formaGenerale()
     QCOMPARE(QString::fromStdString(FormaStampa(valore, Separatori::Italiani())), stampa);
 }
 
-// A whole text as a number: Italian and English separators, a field of the
-// data file (the period, no groups); and the leading number of a text, which
-// reads as much as it can and gives 0 for none.
+// A whole text as a number (Italian, English, a data file field), and the
+// leading number of a text, which reads as much as it can and gives 0 for none.
 void TestNumeriTesto::convertiTesto_data()
 {
     QTest::addColumn<QString>("testo");
@@ -93,7 +88,6 @@ void TestNumeriTesto::convertiTesto_data()
     riga("it gruppi di tre", "-12.345.678", "it", -12345678.0);
     riga("it gruppo con esponente", "1.234E1", "it", 12340.0);
     riga("it 2.5 non è un numero", "2.5", "it", Fallisce);
-    riga("it 12.34 non è un numero", "12.34", "it", Fallisce);
     riga("it quattro cifre prima del gruppo", "1234.567", "it", Fallisce);
     riga("it quattro cifre nel gruppo", "1.2345", "it", Fallisce);
     riga("it gruppo corto prima della virgola", "1.23,5", "it", Fallisce);
@@ -107,14 +101,11 @@ void TestNumeriTesto::convertiTesto_data()
     riga("it blank in mezzo", "3 4", "it", Fallisce);
     riga("it oltre l'intervallo", "1e400", "it", Fallisce);
     riga("it a capo", "3\n", "it", Fallisce);
-    riga("en 3.0", "3.0", "en", 3.0);
     riga("en 3,0 non è un numero", "3,0", "en", Fallisce);
     riga("en migliaia", "1,000.5", "en", 1000.5);
-    riga("file esponente", "1.5E-07", "file", 1.5e-7);
     riga("file virgola", "1,5", "file", Fallisce);
     riga("file nan", "nan", "file", Fallisce);
     riga("file inf", "inf", "file", Fallisce);
-    riga("file oltre l'intervallo", "1e400", "file", Fallisce);
     // How the file writes the largest doubles reads back as the largest double.
     riga("file massimo scritto", "1.79769313486232E+308", "file", DBL_MAX);
     riga("file massimo scritto, negativo", " -1.79769313486232e308", "file", -DBL_MAX);
@@ -148,7 +139,6 @@ void TestNumeriTesto::arrotondamenti_data()
     QTest::addColumn<double>("atteso");
     QTest::newRow("2,5 al pari") << 2.5 << -1 << 2.0;
     QTest::newRow("3,5 al pari") << 3.5 << -1 << 4.0;
-    QTest::newRow("-2,5 al pari") << -2.5 << -1 << -2.0;
     QTest::newRow("limite alto") << 32767.4 << -1 << 32767.0;
     QTest::newRow("oltre il limite alto") << 32767.5 << -1 << Fallisce;
     QTest::newRow("limite basso al pari") << -32768.5 << -1 << -32768.0;
