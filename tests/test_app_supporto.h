@@ -56,6 +56,11 @@ struct ProgrammaDiProva {
     Coppie* coppie() { return qobject_cast<Coppie*>(programma->Stato().Coppie.data()); }
     Tabella* tabella() { return qobject_cast<Tabella*>(programma->Stato().Tabella.data()); }
     void premi(const char* chiave) { f().tbToolBar_ButtonClick(f().PulsanteBarra(QString::fromLatin1(chiave))); }
+    // A toolbar button clicked with the mouse, as a person does.
+    void clicca(const char* chiave)
+    {
+        QTest::mouseClick(f().tbToolBar->widgetForAction(f().PulsanteBarra(QString::fromLatin1(chiave))), Qt::LeftButton);
+    }
     // The example fitted with this degree through the toolbar.
     void esempioCalcolato(const QString& grado)
     {
