@@ -195,34 +195,6 @@ private slots:
         QVERIFY(Vicino(b.f->Picture1->CorrenteX, sx * (4 + double(0.1f))));
     }
 
-    void operazioni_data()
-    {
-        // R: red line at y 2; G: green line at y 6; K: commit; P: clear; E: erase.
-        QTest::addColumn<QString>("passi");
-        QTest::addColumn<QString>("restano");  // which lines show afterwards
-        QTest::newRow("solo il consolidato resta") << "RKGP" << "R";
-        QTest::newRow("due consolidamenti") << "RKGKP" << "RG";
-        QTest::newRow("cancella") << "RKGE" << "";
-    }
-
-    void operazioni()
-    {
-        QFETCH(QString, passi);
-        QFETCH(QString, restano);
-        SuperficieDisegno s(QPalette::Base);
-        s.resize(100, 80);
-        s.Scala(0, 8, 10, 0);
-        for (QChar p : passi) {
-            s.ColoreDisegno = p == 'R' ? Qt::red : Qt::green;
-            if (p == 'R' || p == 'G')
-                s.Linea(1, p == 'R' ? 2 : 6, 9, p == 'R' ? 2 : 6);
-            p == 'K' ? s.Consolida() : p == 'P' ? s.Pulisci() : p == 'E' ? s.Cancella() : void();
-        }
-        QCOMPARE(ColoreVicino(s, 5, 2, Qt::red, 1), restano.contains('R'));
-        QCOMPARE(ColoreVicino(s, 5, 6, Qt::green, 1), restano.contains('G'));
-        QCOMPARE(s.Sfondo().isNull(), passi.lastIndexOf('E') >= passi.lastIndexOf('K'));
-    }
-
     // Loaded hidden: the controls, nothing drawn yet. Shown: the layout. Minimised: a new fit
     // waits for the restore. Below the layout's margins: sizes of zero.
     void carica()
