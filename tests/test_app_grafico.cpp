@@ -10,11 +10,6 @@
 class TestAppGrafico : public QObject {
     Q_OBJECT
 
-    static void clicca(frmMain& f, const char* chiave)
-    {
-        QTest::mouseClick(f.tbToolBar->widgetForAction(f.PulsanteBarra(QString::fromLatin1(chiave))), Qt::LeftButton);
-    }
-
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
@@ -34,12 +29,12 @@ private slots:
         QFETCH(QPointF, secondo);
         ProgrammaDiProva p;
         frmMain& f = p.f();
-        clicca(f, "Esempio");
+        p.premi("Esempio");
         QTest::keyClicks(f.GradoPolinomio, QStringLiteral("2"));
-        clicca(f, "Calcolo");
-        clicca(f, "Tabella");
+        p.premi("Calcolo");
+        p.premi("Tabella");
         QCOMPARE(Righe(p.tabella()->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139"));
-        clicca(f, "Grafico");
+        p.premi("Grafico");
         auto designato = [&p] { return qobject_cast<fGrafico*>(p.programma->Stato().fGrafico.data()); };
         const QRect area(QPoint(), f.AreaFigli()->viewport()->size());
         fGrafico* w = designato();
@@ -76,7 +71,7 @@ private slots:
         // One more window over the client area, titled with the degree text as it now
         // stands: the designated one, on the same zoom. The session goes on there.
         f.GradoPolinomio->setText(QStringLiteral("abc"));
-        clicca(f, "Grafico");
+        p.premi("Grafico");
         m.fin = designato();
         QVERIFY(m.fin != w && Cornice(w)->isVisible() && f.findChildren<fGrafico*>().size() == 2);
         QCOMPARE(w->windowTitle() + u'|' + m.fin->windowTitle(), QStringLiteral("Grado: 2|Grado: abc"));
@@ -101,8 +96,7 @@ private slots:
         m.clicca(5.1, 9);
         QVERIFY(!g.DifferenzaAttiva && w->Strumenti().Fase == 0 && w->Picture1->ColoreDisegno == Qt::black);
         const QImage fissata = w->ImmaginePicture1();
-        QVERIFY(ColoreIn(fissata, Pixel(*w->Picture1, g.ScalaX * 3, g.ScalaY * 9), Qt::red)
-                && ColoreIn(fissata, Pixel(*w->Picture1, g.ScalaX * 5.1, g.ScalaY * 9), Qt::green));
+        QVERIFY(ColoreIn(fissata, m.pixel(3, 9), Qt::red) && ColoreIn(fissata, m.pixel(5.1, 9), Qt::green));
         m.premi("Differenza");
         m.premi("Differenza");
         QVERIFY(!g.DifferenzaAttiva);  // twice: off
