@@ -9,12 +9,8 @@
 #include <QBitmap>
 #include <QLabel>
 
-#include <limits>
-
 namespace {
 
-constexpr double Inf = std::numeric_limits<double>::infinity();
-constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 using Punti = QList<QPointF>;
 
 bool Vicino(double a, double b, double tolleranza = 1e-9)
@@ -74,7 +70,7 @@ private slots:
         QTest::addColumn<QPointF>("pixel");  // NaN: the map is not valid
         QTest::newRow("Y verso l'alto") << Numeri{0, 10, 80, 0, 400, 200} << QPointF(20, 7.5) << QPointF(100, 50);
         QTest::newRow("Y verso il basso, sinistra negativa") << Numeri{-10, 0, 10, 10, 100, 100} << QPointF(2.5, 7.5) << QPointF(62.5, 75);
-        QTest::newRow("larghezza nulla") << Numeri{5, 1, 5, 0, 0, 100} << QPointF(5, 0) << QPointF(NaN, NaN);
+        QTest::newRow("larghezza nulla") << Numeri{5, 1, 5, 0, 0, 100} << QPointF(5, 0) << QPointF(qQNaN(), qQNaN());
     }
 
     void mappa()
@@ -100,7 +96,7 @@ private slots:
         QTest::newRow("125000 unità: un milione di passi") << Numeri{0, -1} << Numeri{-25000, 1e5} << 25000.0 << -99999.875;
         QTest::newRow("P infinito saltato") << Numeri{0, 0, 1e308} << Numeri{0, 3} << 1.69e308 << 0.0;
         QTest::newRow("un passo che non avanza") << Numeri{0, 1} << Numeri{1e20, 1e20 + 1e6} << 1e20 << 1e20;
-        QTest::newRow("nessun valore finito, ai limiti del double") << Numeri{Inf} << Numeri{-1e308, 1e308} << NaN << NaN;
+        QTest::newRow("nessun valore finito, ai limiti del double") << Numeri{qInf()} << Numeri{-1e308, 1e308} << qQNaN() << qQNaN();
     }
 
     void campionamento()
