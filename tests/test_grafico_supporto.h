@@ -1,6 +1,5 @@
-// A graph window's pixels (where a user position lands, which colours show
-// there), a hand that uses the window with the mouse, and polynomials given
-// by their coefficients.
+// A graph window's pixels and a hand that uses it with the mouse; polynomials
+// given by their coefficients.
 #pragma once
 
 #include "NumeriTesto.h"
@@ -44,8 +43,6 @@ inline bool ColoreIn(const QImage& img, QPoint c, QColor colore, int r = 2)
     return false;
 }
 
-inline bool ColoreVicino(SuperficieDisegno& s, double x, double y, QColor colore, int r = 2) { return ColoreIn(s.Immagine(), Pixel(s, x, y), colore, r); }
-
 inline double Numero(const QString& testo) { return ConvertiTesto(testo.toStdString(), Separatori::Italiani()).value_or(std::nan("")); }
 
 // A graph window used by hand: its buttons and its plot clicked with the
@@ -58,7 +55,8 @@ struct Mano {
     QPoint punto(double x, double y) const { return fin->Picture1->Mappa().VersoDispositivo(sg->ScalaX * x, sg->ScalaY * y).toPoint(); }
     void muovi(double x, double y) { QTest::mouseMove(fin->Picture1, punto(x, y)); }
     void clicca(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(fin->Picture1, b, {}, punto(x, y)); }
-    bool colore(double x, double y, QColor c) { return ColoreVicino(*fin->Picture1, sg->ScalaX * x, sg->ScalaY * y, c); }
+    QPoint pixel(double x, double y) const { return Pixel(*fin->Picture1, sg->ScalaX * x, sg->ScalaY * y); }
+    bool colore(double x, double y, QColor c) const { return ColoreIn(fin->Picture1->Immagine(), pixel(x, y), c); }
     // Enabled buttons, left to right, as '1' and '0'.
     QString accesi() const
     {

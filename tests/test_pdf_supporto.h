@@ -5,9 +5,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-// The pages as `pdftotext -layout` reads them, each line with its blanks
-// collapsed and empty lines dropped; a page with only a picture has no lines.
-// None when pdftotext (poppler-utils) is missing; one empty page for no output.
+// The pages as `pdftotext -layout` reads them, blanks collapsed, empty lines dropped
+// (a picture's page has none); none without pdftotext, one empty page for no output.
 inline QList<QStringList> PagineDelPdf(const QString& pdf)
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
