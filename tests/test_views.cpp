@@ -91,6 +91,7 @@ private slots:
                                                   << "1;1|3;3" << "";
         QTest::newRow("elimina due volte senza clic") << "1;1 2;2 elimina elimina" << "1;1" << 1 << "1;1" << "";
         QTest::newRow("correzione X senza riga nuova") << "1;5 2;3 doppio:1,1 X:7" << "7;5|2;3" << 2 << "7;5|2;3" << "";
+        QTest::newRow("correzione nella riga vuota") << "doppio:1,2 Y:4" << ";4" << 1 << "0;4" << "";
         QTest::newRow("testo non numerico") << "1;1 abc;2 3;3" << "1;1|abc;2|3;3" << 3 << "1;1"
                                             << "La riga 2 contiene un valore non numerico: abc";
     }
