@@ -201,8 +201,8 @@ private slots:
     {
         QTest::addColumn<QString>("voce");  // the command and its filter
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("prima");  // "ro:NAME" read-only, "pieno" 10 bytes a file, a graph "aperto",
-                                             // "nessuna" window, a locale
+        QTest::addColumn<QString>("prima");  // "ro:NAME" read-only, "pieno" 10 bytes a file, a graph "aperto" or
+                                             // "chiuso", "nessuna" window, a locale
         QTest::addColumn<Numeri>("campione1");  // V, P, Qt, Qs of sample 1; none: N = 0
         QTest::addColumn<QByteArray>("atteso");  // the file, or the message (%1: the path)
         const QByteArray testa = "t             V(t)          P(t)          Qt(t)         Qs(t)\r\n"
@@ -228,7 +228,7 @@ private slots:
         QTest::newRow("tabella: separatore di due byte") << txt << "t.txt" << "ar_EG" << Numeri{1.5, 0, 0, 0}
             << testa + QString(" 0٫1           1٫5           0             0             0 \r\n").toUtf8();
         QTest::newRow("grafico") << bmp << "g.bmp" << "aperto" << Numeri() << QByteArray("BM");
-        QTest::newRow("grafico mai aperto") << bmp << "g.bmp" << "" << Numeri()
+        QTest::newRow("grafico chiuso") << bmp << "g.bmp" << "chiuso" << Numeri()
             << QByteArray("Curvello|Non c'è nessun grafico da esportare: aprire prima un grafico con \"Grafico\".");
     }
     void salvaConNome()
@@ -240,7 +240,9 @@ private slots:
         QFETCH(QByteArray, atteso);
         ProgrammaDiProva p;
         p.esempioCalcolato(QStringLiteral("1"));
-        QPointer<fGrafico> g = prima == "aperto" ? ApriGrafico(p) : nullptr;
+        QPointer<fGrafico> g = prima == "aperto" || prima == "chiuso" ? ApriGrafico(p) : nullptr;
+        if (prima == "chiuso")
+            g->parentWidget()->close();
         p.premi("Tabella");
         if (prima == "nessuna")
             p.f().ChiudiFinestre();
