@@ -34,3 +34,8 @@ QImage ImmaginePicture1(StatoGrafico& grafico, const StatoProgramma& programma, 
     finestra->ConsolidaPicture1();
     return finestra->ImmaginePicture1();
 }
+
+QImage ImmagineStampaGrafico(StatoGrafico& grafico, const StatoProgramma& programma, QSize dimensioni)
+{
+    return FinestraAperta(grafico, programma, dimensioni)->ImmagineStampa();
+}

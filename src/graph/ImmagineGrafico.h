@@ -15,3 +15,6 @@ QImage ImmagineGrafico(StatoGrafico& grafico, const StatoProgramma& programma, Q
 // The plot of such a window as the graph's print job takes it: the drawing
 // committed, then the committed picture.
 QImage ImmaginePicture1(StatoGrafico& grafico, const StatoProgramma& programma, QSize dimensioni);
+
+// The plot with its value strips of such a window, as the graph's print takes it.
+QImage ImmagineStampaGrafico(StatoGrafico& grafico, const StatoProgramma& programma, QSize dimensioni);

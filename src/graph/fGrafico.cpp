@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QToolBar>
 
 #include <algorithm>
@@ -319,6 +320,26 @@ void fGrafico::ConsolidaPicture1()
 QImage fGrafico::ImmaginePicture1() const
 {
     return Picture1->Sfondo();
+}
+
+QImage fGrafico::ImmagineStampa()
+{
+    Picture1->Consolida();
+    const SuperficieDisegno* superfici[] = {PictValY, Picture1, PictValX};
+    QRect area;
+    for (const SuperficieDisegno* s : superfici)
+        area |= s->geometry();
+    const qreal rapporto = Picture1->Sfondo().isNull() ? devicePixelRatioF() : Picture1->Sfondo().devicePixelRatio();
+    QImage immagine((QSizeF(area.size()) * rapporto).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    immagine.setDevicePixelRatio(rapporto);
+    immagine.fill(palette().color(QPalette::Window));
+    QPainter p(&immagine);
+    for (const SuperficieDisegno* s : superfici) {
+        const QImage sfondo = s->Sfondo();
+        if (!sfondo.isNull() && !s->size().isEmpty())
+            p.drawImage(QRectF(s->geometry().translated(-area.topLeft())), sfondo);
+    }
+    return immagine;
 }
 
 void fGrafico::Toolbar1_ButtonClick(QAction* pulsante)

@@ -38,6 +38,9 @@ public:
     // committed picture, and that picture as an image (null once erased).
     void ConsolidaPicture1();
     QImage ImmaginePicture1() const;
+    // What the graph's print takes: the plot with its two value strips, as
+    // they stand on screen, the plot's current drawing committed first.
+    QImage ImmagineStampa();
 
     void ZoommaGrafico() {}
     void ControlloParticolari();
