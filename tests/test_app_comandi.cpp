@@ -68,8 +68,8 @@ private slots:
         }
     }
 
-    // After a fit, with two windows open: Annulla changes nothing; OK closes
-    // them, empties the points, sets state 1, keeps the degree and the last fit.
+    // After a fit, with two windows open and a zoom: Annulla changes nothing; OK closes
+    // them, empties the points, sets state 1, keeps the degree and the last fit, drops the zoom.
     void nuovo()
     {
         ProgrammaDiProva p;
@@ -78,12 +78,14 @@ private slots:
         QPointer<QWidget> figlio = Cornice(p.tabella()), griglia = Cornice(p.coppie());
         // A grid that cannot go across closes all the same, saying so.
         p.coppie()->AggiungiCoppia(QStringLiteral("x"), QStringLiteral("1"));
+        bool& zoom = p.programma->Stato().grafico.GraficoZoommato;
+        zoom = true;
         p.dialoghi->AccodaRisposta(RispostaMessaggio::Annulla);
         p.premi("New");
         QCOMPARE(p.messaggi(), QStringList{Nuovo});
         const DomandaDialogo& d = p.dialoghi->Domande().first();
         QVERIFY(d.pulsanti == PulsantiMessaggio::OkAnnulla && d.icona == IconaMessaggio::Esclamazione);
-        QVERIFY(figlio && griglia && p.f().FormAperto(QStringLiteral("Tabella")));
+        QVERIFY(figlio && griglia && p.f().FormAperto(QStringLiteral("Tabella")) && zoom);
         QCOMPARE(p.accesi(), QStringLiteral("11111111111111"));
         QCOMPARE(p.stato().punti.NumeroElementi(), 9);
 
@@ -96,6 +98,7 @@ private slots:
         QCOMPARE(p.stato().punti.NumeroElementi(), 0);
         QCOMPARE(p.f().GradoPolinomio->text(), QStringLiteral("2"));
         QCOMPARE(p.stato().polinomio->NumeroElementi(), 3);
+        QVERIFY(!zoom);
     }
 
     // The fit through the frame and the pairs window. "x;y" types a pair,
@@ -112,7 +115,7 @@ private slots:
         const QString esempio = QStringLiteral("1;5|2;3|3;4|4;5|5;7|6;9|7;12|8;7|9;6");
         QTest::newRow("M7") << "Punti 2;1 2;2 2;3 G:2 Calcolo" << "2;1|2;2|2;3" << ""
                             << "divisione per zero nell'eliminazione gaussiana !!!";
-        QTest::newRow("3x dopo un successo") << "Esempio G:1 Calcolo G:3x Calcolo" << esempio << "" << "";
+        QTest::newRow("3x dopo un successo, Tabella") << "Esempio G:1 Calcolo G:3x Calcolo Tabella" << esempio << "" << "";
         QTest::newRow("Esempio con la griglia aperta") << "Punti 1;1 2;4 3;9 Esempio #9 G:2 Calcolo" << "1;1|2;4|3;9"
                                                        << "0 0 1" << "";
         QTest::newRow("Calcolo con la griglia chiusa") << "Esempio chiudi #9 G:1 Calcolo" << esempio << "3,444444 0,6" << "";
@@ -167,6 +170,8 @@ private slots:
         QCOMPARE(avanzamentoAperto, QTest::currentDataTag() == QByteArray("M7"));
         QCOMPARE(p.accesi(), coefficienti.isEmpty() ? prima : QStringLiteral("11111111111111"));
         QCOMPARE(p.stato().terne->NumeroElementi(), coefficienti.isEmpty() ? terne : int(punti.count(u'|') + 1));
+        if (Tabella* t = p.tabella())  // no coefficients, no fit: no C rows, no P
+            QVERIFY(t->DataCoeff->rowCount() == c.size() + 1 && t->DataTerna->item(0, 3)->text().isEmpty() == c.isEmpty());
     }
 
     // A failure in a menu command ends it with a message, in a toolbar step silently; the program goes on.
@@ -225,6 +230,29 @@ private slots:
         QVERIFY(coperta == QRegion(libera) && superficie == libera.width() * libera.height());
         QCOMPARE(figli[3]->width() == libera.width(), voce == QLatin1String("mnuWindowTileHorizontal"));
         QVERIFY(!figli[1]->isMaximized());
+    }
+
+    // Cascade: the pairs window, a table and two graphs in creation order, each a title bar lower and
+    // righter than the one before, its size kept unless it would stick out of the area, its content whole.
+    void sovrapponi()
+    {
+        ProgrammaDiProva p;
+        p.esempioCalcolato(QStringLiteral("2"));
+        for (const char* comando : {"Tabella", "Grafico", "Grafico"})
+            p.premi(comando);
+        const QList<QMdiSubWindow*> figli = p.f().AreaFigli()->subWindowList(QMdiArea::CreationOrder);
+        QList<QSize> prima;
+        for (QMdiSubWindow* s : figli)
+            prima << s->size();
+        p.voce("mnuWindowCascade")->trigger();
+        const QRect area = p.f().AreaFigli()->viewport()->rect();
+        QPoint angolo = area.topLeft();
+        for (int i = 0; i < figli.size(); ++i) {
+            QWidget* w = figli[i]->widget();
+            QVERIFY(figli[i]->pos() == angolo && w->rect().contains(w->childrenRect()) && w->height() > 100);
+            QCOMPARE(figli[i]->size(), prima[i].boundedTo(QSize(area.right() + 1, area.bottom() + 1) - QSize(angolo.x(), angolo.y())));
+            angolo += QPoint(w->y(), w->y());
+        }
     }
 
     // Children listed once each, numbered, '&' doubled, the active one checked.

@@ -24,7 +24,7 @@
 #endif
 
 // A listing job: triples X, Y, P flattened (the pairs take X and Y), the
-// coefficients (none: no fit yet, the degree box reads "abc").
+// coefficients (none: a run of degree 3 that ended early; the degree box reads "abc").
 struct Lavoro {
     QString tabulato;
     Numeri terne;
@@ -40,12 +40,6 @@ namespace {
 const QString Esempio = QStringLiteral("1;5|2;3|3;4|4;5|5;7|6;9|7;12|8;7|9;6");
 // The start of the example's data file at degree 1; the rest is the writer's own business.
 const QByteArray EsempioGrado1 = "9,1\r\n1,5,4.04444444444444\r\n";
-
-QByteArray Leggi(const QString& percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
-}
 
 // A graph window opened by the "Grafico" command: designated, shown, active.
 fGrafico* ApriGrafico(ProgrammaDiProva& p)
@@ -68,14 +62,17 @@ struct Registro {
             return stampante;
         });
     }
-    // A letter a finished job: C pairs, T triples, K coefficients, G graph.
+    // A letter a page of the finished jobs, '/' between jobs: C pairs, T triples, K coefficients, G graph.
     QString Lavori() const
     {
-        QString r(stampante->LavoriFiniti(), u'C');
+        QMap<std::pair<int, int>, QChar> pagine;
         for (const VoceStampata& v : stampante->Voci()) {
-            QChar& c = r[v.lavoro - 1];
-            c = !v.immagine.isEmpty() ? u'G' : v.testo.startsWith("P(X)") ? u'K' : v.testo == "P" ? u'T' : c;
+            QChar& c = pagine[{v.lavoro, v.pagina}];
+            c = !v.immagine.isEmpty() ? u'G' : v.testo.startsWith("P(X)") ? u'K' : v.testo == "P" ? u'T' : c.isNull() ? u'C' : c;
         }
+        QString r;
+        for (auto i = pagine.cbegin(); i != pagine.cend() && i.key().first <= stampante->LavoriFiniti(); ++i)
+            r += (i != pagine.cbegin() && i.key().first != std::prev(i).key().first ? "/" : "") + QString(i.value());
         return r;
     }
 };
@@ -126,31 +123,44 @@ private slots:
             QCOMPARE(p.stato().polinomio->Coeff(k), prima.Coeff(k));
         p.premi("Tabella");
         f.Printer().setOutputFormat(QPrinter::PdfFormat);
-        for (int i = 0; i < 4; ++i) {
-            const QString pdf = p.cartella.filePath(QStringLiteral("lavoro%1.pdf").arg(i));
-            f.Printer().setOutputFileName(pdf);
-            p.dialoghi->AccodaStampante(true);
-            if (i == 3)
-                ApriGrafico(p);
-            p.premi("Print");
-            if (auto* stampa = f.findChild<frmStampa*>()) {
-                stampa->TipoStampa[i]->setChecked(true);
-                stampa->PulsOK->click();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            }
-            QCOMPARE(PagineDelPdf(pdf), QList<QStringList>{i < 3 ? EsempioStampato[i] : QStringList()});
-        }
+        const QString pdf = p.cartella.filePath(QStringLiteral("stampa.pdf")), pagina = p.cartella.filePath("pagina");
+        f.Printer().setOutputFileName(pdf);
+        p.dialoghi->AccodaStampante(true);
+        p.premi("Print");
+        auto* stampa = f.findChild<frmStampa*>();
+        for (QCheckBox* casella : stampa->TipoStampa)
+            casella->setChecked(true);
+        stampa->PulsOK->click();
+        QCOMPARE(PagineDelPdf(pdf), EsempioStampato);  // one file, a listing a page
+
+        // The graph of a window 1280 pixels wide on A4: its plot and value strips whole, scaled to the width.
+        fGrafico* g = ApriGrafico(p);
+        g->parentWidget()->resize(1280, 900);
+        p.dialoghi->AccodaStampante(true);
+        p.premi("Print");
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        QCOMPARE(QProcess::execute(pdftoppm, {"-r", "48", "-gray", "-singlefile", pdf, pagina}), 0);
+        const QImage grafico = g->ImmagineStampa().convertToFormat(QImage::Format_Grayscale8), carta = QImage(pagina + ".pgm");
+        const QRect attesa(f.Printer().pageLayout().paintRectPixels(48).topLeft(),
+                           grafico.size().scaled(f.Printer().pageLayout().paintRectPixels(48).size(), Qt::KeepAspectRatio));
+        const QRect stampata = QRegion(QBitmap::fromImage(carta.createMaskFromColor(qRgb(255, 255, 255)))).boundingRect();
+        QVERIFY2((stampata.topLeft() - attesa.topLeft()).manhattanLength() + (stampata.bottomRight() - attesa.bottomRight()).manhattanLength() <= 4
+                 && grafico.width() * 48 > attesa.width() * 96, qPrintable(QDebug::toString(stampata)));
+        const QImage atteso = grafico.scaled(attesa.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        qint64 scarto = 0;
+        for (int y = 0; y < atteso.height(); ++y)
+            for (int x = 0; x < atteso.width(); ++x)
+                scarto += std::abs(qGray(atteso.pixel(x, y)) - qGray(carta.pixel(attesa.topLeft() + QPoint(x, y))));
+        QVERIFY(scarto < 4 * atteso.width() * atteso.height());
+
         // It prints at its logical size: 192 by 96 pixels cover 2 by 1 inches on paper, here
         // the black area at 36 dots per inch, give or take the edges.
         QImage immagine(QSize(384, 192), QImage::Format_RGB32);
         immagine.fill(Qt::black);
         immagine.setDevicePixelRatio(2);
-        const QString pagina = p.cartella.filePath(QStringLiteral("immagine")), pdf = pagina + ".pdf";
-        f.Printer().setOutputFileName(pdf);
         StampanteQt s(f.Printer());
         s.PaintPicture(immagine);
         s.EndDoc();
-        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         QCOMPARE(QProcess::execute(pdftoppm, {"-r", "36", "-gray", "-singlefile", pdf, pagina}), 0);
         const QImage nera = QImage(pagina + ".pgm").createMaskFromColor(qRgb(0, 0, 0), Qt::MaskOutColor);
         const QRect area = QRegion(QBitmap::fromImage(nera)).boundingRect();
@@ -188,7 +198,9 @@ private slots:
         if (!file.isEmpty())
             p.dialoghi->AccodaNomeFile(percorso);
         p.dialoghi->AccodaRisposta(nuovo ? RispostaMessaggio::Ok : RispostaMessaggio::Annulla);
+        p.programma->Stato().grafico.GraficoZoommato = true;
         p.premi("Open");
+        QCOMPARE(p.programma->Stato().grafico.GraficoZoommato, !nuovo && file.isEmpty());  // new data, full view
         QTEST(Righe(p.stato().punti), "punti");
         QTEST(p.f().GradoPolinomio->text(), "grado");
         QCOMPARE(p.messaggi().mid(2), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio.arg(percorso)});
@@ -202,7 +214,7 @@ private slots:
         QTest::addColumn<QString>("voce");  // the command and its filter
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("prima");  // "ro:NAME" read-only, "pieno" 10 bytes a file, a graph "aperto" or
-                                             // "chiuso", "nessuna" window, a locale
+                                             // "chiuso", "nessuna" window, a locale, "vuoto" no coefficients
         QTest::addColumn<Numeri>("campione1");  // V, P, Qt, Qs of sample 1; none: N = 0
         QTest::addColumn<QByteArray>("atteso");  // the file, or the message (%1: the path)
         const QByteArray testa = "t             V(t)          P(t)          Qt(t)         Qs(t)\r\n"
@@ -213,6 +225,8 @@ private slots:
         QTest::newRow("senza finestre") << cv << "vecchio.cv" << "nessuna" << Numeri() << EsempioGrado1;
         QTest::newRow("annullato") << cv << "" << "" << Numeri() << QByteArray();
         QTest::newRow("una cartella") << cv << "." << "" << Numeri() << errore + "è una cartella.";
+        QTest::newRow("calcolo interrotto: niente da salvare") << cv << "vecchio.cv" << "vuoto" << Numeri() << errore
+            + "l'ultimo calcolo non ha prodotto nessun polinomio. Ripetere \"Calcolo\" con un grado valido.";
 #ifdef Q_OS_LINUX
         QTest::newRow("cartella di sola lettura") << cv << "vecchio.cv" << "ro:." << Numeri()
                                                   << errore + "la cartella non esiste o è protetta in scrittura.";
@@ -246,6 +260,8 @@ private slots:
         p.premi("Tabella");
         if (prima == "nessuna")
             p.f().ChiudiFinestre();
+        if (prima == "vuoto")  // as a run that ends early leaves it
+            p.stato().polinomio = std::make_unique<Polinomio>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         RegistroCampioni& r = *p.programma->Stato().registro;
         r.N = static_cast<int16_t>(campione1.size() / 4);
@@ -303,7 +319,7 @@ private slots:
     {
         QTest::addColumn<Lavoro>("lavoro");
         const QString formula = "1 600 720 P(X)=C(0) + C(1)*X + C(2)*X^2 + ... + C(GR)*X^GR";
-        QTest::newRow("coppie prima del calcolo: il testo del grado") << Lavoro{
+        QTest::newRow("coppie senza coefficienti: il testo del grado") << Lavoro{
             "coppie", {1, 5, 9, 0.5, -3, 9}, {}, "Ditta",
             {"1 4640 0 Ditta", "1 600 720 Grado del polinomio approssimante: abc", "1 600 1440 X", "1 2016 1440 Y",
              "1 600 1920  1 ", "1 2016 1920  5 ", "1 600 2160  0,5 ", "1 2016 2160 -3 "}};
@@ -314,7 +330,10 @@ private slots:
              "1 4032 2160  0,0938 ", "1 600 2400  123456789012345 ", "1 4032 2400  4 ", "1 6048 2400 -1,5 "}};
         QTest::newRow("coefficienti a 8 decimali") << Lavoro{"coeff", {}, {1, -0.25, 0.001953125}, "Ab",
             {"1 4856 0 Ab", formula, "1 600 1680 C(0)= 1", "1 600 1920 C(1)= -0,25", "1 600 2160 C(2)= 0,00195312"}};
-        QTest::newRow("coefficienti senza polinomio") << Lavoro{"coeff", {}, {}, "Ab", {"1 4856 0 Ab", formula}};
+        QTest::newRow("coefficienti: nessuno, solo la formula") << Lavoro{"coeff", {}, {}, "Ab", {"1 4856 0 Ab", formula}};
+        QTest::newRow("terne senza coefficienti: i punti, nessuna P") << Lavoro{"terne", {1, 5, 9}, {}, "",
+            {"1 600 720 Grado del polinomio approssimante: abc", "1 600 1440 X", "1 2016 1440 Y", "1 4032 1440 P",
+             "1 600 1920  1 ", "1 2016 1920  5 "}};
         QTest::newRow("la riga a 14160 resta, oltre una pagina nuova, teste sulla riga 4")
             << Lavoro{"coppie", Serie(53), {1, 2}, "Ditta", {"52@1920-14160", "1@1200-1200"}};
         QTest::newRow("righe di 270 twips")
@@ -332,8 +351,9 @@ private slots:
             s.punti.Add(lavoro.terne[i], lavoro.terne[i + 1]);
             s.terne->Add(lavoro.terne[i], lavoro.terne[i + 1], lavoro.terne[i + 2]);
         }
-        if (!lavoro.coeff.isEmpty())
-            s.polinomio = Polinomiale(lavoro.coeff);
+        s.polinomio = Polinomiale(lavoro.coeff);
+        if (lavoro.coeff.isEmpty())
+            s.polinomio->ImpostaGrado(3);
         s.IntestazioneUtente = lavoro.intestazione.toStdString();
         p.f().GradoPolinomio->setText(QStringLiteral("abc"));
         frmMain& f = p.f();
@@ -372,7 +392,7 @@ private slots:
         QTest::newRow("nessuna casella") << "Tabella" << "000 OK" << "Stampa|>";
         QTest::newRow("stampante annullata") << "Tabella" << "111 OK annullata" << "Stampa|>";
         QTest::newRow("Cancel") << "Tabella" << "111 Cancel" << ">";
-        QTest::newRow("la seconda fallisce") << "Tabella" << "111 OK guasto 2" << "Stampa| Curvello|Carta finita.>C";
+        QTest::newRow("un guasto, detto") << "Tabella" << "111 OK guasto 1" << "Stampa| Curvello|Carta finita.>";
     }
     void comando()
     {

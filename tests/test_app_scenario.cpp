@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QMdiArea>
 #include <QProgressBar>
+#include <QToolButton>
 
 namespace {
 
@@ -84,6 +85,45 @@ private slots:
             {griglia->DataGrid1, "Coppie X - Y"}, {prima->DataCoeff, "Coefficenti"}, {prima->DataTerna, "Punti"}};
         for (auto [w, nome] : nomi)
             QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QString::fromUtf8(nome));
+    }
+
+    // A whole session with keys only, each sent where the focus is: "=t" types t, other words are keys. Tab
+    // cycles through a window's inputs; Alt+G reaches the degree box from any window, Shift+Tab the toolbar.
+    void soloTastiera()
+    {
+        ProgrammaDiProva p;
+        QVERIFY(QTest::qWaitForWindowActive(&p.f()));
+        const QString file = p.cartella.filePath(QStringLiteral("tastiera.cv"));
+        p.dialoghi->AccodaNomeFile(file);
+        const QStringList copione = {
+            "F5 =1 Return =5 Return =2 Return =3 Return =3 Return =99 Return =4 Return =4 Return =5 Return =7 Return",
+            "Tab Tab Down Down Right F2 Ctrl+A =8 Return",  // the third Y corrected
+            "Tab Down Delete",  // the fourth pair deleted
+            "Alt+G =2 F6 F8 F7",  // degree, Calcolo, Tabella, Grafico
+            // The graph's tools by keys go here.
+            "Ctrl+S",
+            "Alt+G" + QString(" Shift+Tab").repeated(9) + " Alt+G" + QString(" Tab").repeated(4),
+        };
+        QStringList fuoco;  // where each Tab landed
+        for (const QString& passo : copione.join(u' ').split(u' ')) {
+            // Offscreen, nothing is active once the progress window is gone; a window manager gives the frame back.
+            if (!QApplication::activeWindow()) {
+                p.f().activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&p.f()));
+            }
+            const QKeyCombination tasto = QKeySequence(passo)[0];
+            if (passo.startsWith(u'='))
+                QTest::keyClicks(QApplication::focusWidget(), passo.mid(1));
+            else
+                QTest::keyClick(QApplication::focusWidget(), tasto.key(), tasto.keyboardModifiers());
+            auto* pulsante = qobject_cast<QToolButton*>(QApplication::focusWidget());
+            if (tasto.key() == Qt::Key_Tab)
+                fuoco << (pulsante ? pulsante->defaultAction()->objectName() : QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(Righe(p.stato().punti) + u' ' + p.f().GradoPolinomio->text(), QStringLiteral("1;5|2;3|3;8|5;7 2"));
+        QVERIFY(p.tabella() && p.programma->Stato().fGrafico && Leggi(file).startsWith("4,2\r\n1,5,"));
+        QCOMPARE(fuoco.join(u' '), QStringLiteral("Text2 DataGrid1 DataGrid1 Esempio Tabella Grafico Calcolo Punti Print "
+                                                  "Save Open New Text1 Text2 DataGrid1 Text1"));
     }
 };
 

@@ -80,6 +80,12 @@ struct ProgrammaDiProva {
     QStringList messaggi() const { return Messaggi(*dialoghi); }
 };
 
+inline QByteArray Leggi(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
+}
+
 // Runs azione on the modal window once it is up; stops looking after 5 s.
 inline void QuandoModale(std::function<void(QWidget*)> azione, int tentativi = 500)
 {

@@ -93,6 +93,10 @@ void TestCli::esegui_data()
     Riga("stampa non scrivibile: 74", {"@FILE", "--stampa", "@PDF/s.pdf"}, Esempio, 74, EsempioGrado1,
          "Impossibile scrivere la stampa nel file \"@PDF/s.pdf\".\n");
     Riga("intestazione senza stampa", {"@FILE", "--intestazione", "Ditta"}, Esempio, 64, {}, Uso);
+#ifdef Q_OS_LINUX
+    Riga("stampa su disco pieno: 74", {"@FILE", "--stampa", "/dev/full"}, Esempio, 74, EsempioGrado1,
+         "Impossibile scrivere la stampa nel file \"/dev/full\".\n");
+#endif
 }
 
 void TestCli::esegui()
@@ -134,10 +138,10 @@ void TestCli::esegui()
     QCOMPARE(processo.exitCode(), codice);
     if (codice == 0 && argomenti.contains("--stampa")) {
         const int i = argomenti.indexOf("--intestazione");
-        QList<QStringList> pagine = EsempioStampato;
+        QList<QStringList> pagine = EsempioStampato + QList<QStringList>{{"Ditta Rossi"}};  // the graph under the header
         for (QStringList& pagina : pagine)
             i < 0 ? void() : argomenti[i + 1].isEmpty() ? void(pagina.removeFirst()) : void(pagina.first() = argomenti[i + 1]);
-        QCOMPARE(PagineDelPdf(pdf), pagine << QStringList());
+        QCOMPARE(PagineDelPdf(pdf), pagine);
     }
     const int grafico = argomenti.indexOf("--grafico"), dimensioni = argomenti.indexOf("--dimensioni");
     QCOMPARE(QFileInfo(png).isFile(), codice == 0 && grafico >= 0);

@@ -7,6 +7,8 @@
 
 #include <QMdiArea>
 #include <QMenu>
+#include <QScrollBar>
+#include <QToolTip>
 
 namespace {
 
@@ -34,7 +36,7 @@ struct Finestra {
     }
     // Runs a script: "x;y" types a pair, "X:t" or "Y:t" types t and Enter
     // in one box, "clic:r,c" and "doppio:r,c" click a cell, "destro:r,c" then
-    // "elimina" deletes through the right-click menu.
+    // "elimina" deletes through the right-click menu, "tasto:k" presses k in the grid.
     void esegui(const QString& copione)
     {
         QWidget* griglia = c->DataGrid1->viewport();
@@ -57,6 +59,8 @@ struct Finestra {
                 QTest::keyClick(casella, Qt::Key_A, Qt::ControlModifier);  // typed over
                 QTest::keyClicks(casella, resto);
                 QTest::keyClick(casella, Qt::Key_Return);
+            } else if (tipo == QLatin1String("tasto")) {
+                QTest::keySequence(c->DataGrid1, QKeySequence(resto));
             } else if (tipo != QLatin1String("clic")) {
                 ScriviCoppia(c, passo.section(u';', 0, 0), passo.section(u';', 1, 1));
             }
@@ -92,6 +96,10 @@ private slots:
         QTest::newRow("elimina due volte senza clic") << "1;1 2;2 elimina elimina" << "1;1" << 1 << "1;1" << "";
         QTest::newRow("correzione X senza riga nuova") << "1;5 2;3 doppio:1,1 X:7" << "7;5|2;3" << 2 << "7;5|2;3" << "";
         QTest::newRow("correzione nella riga vuota") << "doppio:1,2 Y:4" << ";4" << 1 << "0;4" << "";
+        QTest::newRow("F2 e Invio correggono la cella corrente") << "1;5 2;3 clic:1,1 tasto:Down tasto:F2 X:7 tasto:Right tasto:Return Y:8"
+                                                     << "1;5|7;8" << 2 << "1;5|7;8" << "";
+        QTest::newRow("Canc elimina la riga corrente") << "1;1 2;2 3;3 clic:3,1 tasto:Up tasto:Del" << "1;1|3;3" << 2
+                                                     << "1;1|3;3" << "";
         QTest::newRow("testo non numerico") << "1;1 abc;2 3;3" << "1;1|abc;2|3;3" << 3 << "1;1"
                                             << "La riga 2 contiene un valore non numerico: abc";
     }
@@ -122,6 +130,8 @@ private slots:
         Finestra f({{1, 5}, {0.1, -2.5}, {1e20, 3}});
         QCOMPARE(Righe(f.c->DataGrid1), QStringLiteral("1;5|0,1;-2,5|1E+20;3"));
         QCOMPARE(f.c->RigaCorrente(), 3);
+        f.esegui(QStringLiteral("-0,287777777777778;65081559,1234567"));
+        TestiInteri(f.c->DataGrid1);
         f.esegui(QStringLiteral("X:1"));
         QCOMPARE(f.c->focusWidget(), f.c->Text2);
         f.esegui(QStringLiteral("Y:2 3;4"));
@@ -130,6 +140,11 @@ private slots:
         QVERIFY(f.menu.isVisible());
         f.menu.hide();
         QCOMPARE(f.c->DataGrid1->currentRow() + 1, f.c->RigaCorrente());
+        for (const char* tasto : {"Menu", "Shift+F10"}) {  // the menu of the current row, from the keyboard
+            f.esegui(QStringLiteral("tasto:Down tasto:") + tasto);
+            QVERIFY(f.menu.isVisible() && f.c->DataGrid1->currentRow() + 1 == f.c->RigaCorrente());
+            f.menu.hide();
+        }
         f.esegui(QStringLiteral("doppio:2,1"));
         QCOMPARE(f.c->focusWidget(), f.c->Text1);
         QCOMPARE(f.c->Text1->text() + u'|' + f.c->Text2->text(), QStringLiteral("0,1|"));
@@ -186,7 +201,9 @@ private slots:
     }
 
     // Coefficients to 6 decimals, P to 4, halves to even, the general form in
-    // the locale; each grid ends with one empty row.
+    // the locale; each grid ends with one empty row, shows every text whole
+    // without scrolling sideways, and a cell narrowed by hand its text in the tooltip.
+    // No coefficients: no fit, no P.
     void tabella_data()
     {
         QTest::addColumn<QList<double>>("coefficienti");
@@ -203,6 +220,10 @@ private slots:
                                         << "0;0|1;2,123457|2;0|;" << "1;0,1;1E-09;0,2123|;;;";
         QTest::newRow("grado 10") << QList<double>(11, 1.0) << QList<QPointF>{{1, 1}}
                                   << "0;1|1;1|2;1|3;1|4;1|5;1|6;1|7;1|8;1|9;1|10;1|;" << "1;1;1;11|;;;";
+        QTest::newRow("anni: numeri lunghi") << QList<double>{-1.39814995173351e18, -1622806.1234567}
+            << QList<QPointF>{{2006.462, 65081559.123456}} << "0;-1,39814995173351E+18|1;-1622806,123457|;"
+            << "1;2006,462;65081559,123456;-1,39814995498961E+18|;;;";
+        QTest::newRow("senza coefficienti") << QList<double>() << QList<QPointF>{{1, 5}} << ";" << "1;1;5;|;;;";
     }
     void tabella()
     {
@@ -211,7 +232,7 @@ private slots:
         QFETCH(QString, coeff);
         QFETCH(QString, terne);
         Polinomio p;
-        p.ImpostaGrado(static_cast<int16_t>(coefficienti.size() - 1));
+        p.ImpostaGrado(static_cast<int16_t>(coefficienti.isEmpty() ? 3 : coefficienti.size() - 1));
         for (double c : coefficienti)
             p.Add(c);
         MySource s;
@@ -221,6 +242,20 @@ private slots:
         t.Form_Load(&p, s);
         QCOMPARE(Righe(t.DataCoeff), coeff);
         QCOMPARE(Righe(t.DataTerna), terne);
+        t.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t));
+        for (QTableWidget* g : {t.DataCoeff, t.DataTerna}) {
+            TestiInteri(g);
+            QCOMPARE(g->horizontalScrollBar()->maximum(), 0);
+        }
+        t.DataTerna->horizontalHeader()->setMinimumSectionSize(1);
+        t.DataTerna->setColumnWidth(2, 8);
+        for (int c : {0, 2}) {
+            const QRect cella = t.DataTerna->visualRect(t.DataTerna->model()->index(0, c));
+            QHelpEvent aiuto(QEvent::ToolTip, cella.center(), t.DataTerna->viewport()->mapToGlobal(cella.center()));
+            QApplication::sendEvent(t.DataTerna->viewport(), &aiuto);
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), c == 2 ? Righe(t.DataTerna).section(u';', 2, 2) : "");
+        }
     }
 };
 

@@ -5,6 +5,7 @@
 #include "DialoghiScriptati.h"
 #include "MySource.h"
 
+#include <QHeaderView>
 #include <QStringList>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -21,6 +22,14 @@ inline QString Righe(const QTableWidget* g)
         r << celle.join(u';');
     }
     return r.join(u'|');
+}
+
+// Every cell shows its whole text on one line, in columns the user can widen.
+inline void TestiInteri(const QTableWidget* g)
+{
+    QVERIFY(!g->wordWrap() && g->horizontalHeader()->sectionResizeMode(0) == QHeaderView::Interactive);
+    for (int c = 0; c < g->columnCount(); ++c)
+        QVERIFY2(static_cast<const QAbstractItemView*>(g)->sizeHintForColumn(c) <= g->columnWidth(c), qPrintable(g->objectName() + QString::number(c)));
 }
 
 // "x;y|x;y": the pairs of a point set.

@@ -238,7 +238,7 @@ int Esegui(int argc, char** argv)
     if (stampa) {
         stato.IntestazioneUtente = Intestazione(*stampa);
         StatoGrafico statoGrafico;
-        const QImage immagine = ImmaginePicture1(statoGrafico, stato, stampa->dimensioni);
+        const QImage immagine = ImmagineStampaGrafico(statoGrafico, stato, stampa->dimensioni);
         try {
             StampaRapportoPdf(stampa->percorso, ContenutoDa(stato, testoGrado, sep), immagine);
         } catch (const ErroreStampa&) {

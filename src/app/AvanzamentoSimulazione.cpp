@@ -14,6 +14,8 @@ AvanzamentoSimulazione::AvanzamentoSimulazione(QWidget* proprietario)
 {
     setObjectName(QStringLiteral("AvanzamentoSimulazione"));
     setWindowTitle(QStringLiteral("Stato calcolo"));
+    // Nothing to type here: the keyboard focus stays where the user left it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     Label1 = new QLabel(QStringLiteral("avanzamento calcolo"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+
 class frmMain;
 
 // What a command code does to an item: switch it on, off, or leave it.
@@ -16,6 +18,7 @@ struct DefinizioneComando {
     const char* nome = nullptr;          // objectName; a button's key and caption
     const char* testo = nullptr;         // an entry's caption, "&" before its access key
     const char* tasti = nullptr;         // shortcut, as portable text
+    QKeySequence::StandardKey tastoStandard = QKeySequence::UnknownKey;  // or the platform's own
     const char* suggerimento = nullptr;  // tooltip
     const char* immagine = nullptr;      // the button's image, instead of its caption
     void (frmMain::*gestore)() = nullptr;

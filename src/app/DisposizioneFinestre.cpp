@@ -2,7 +2,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +53,27 @@ void Affianca(QMdiArea* area, bool inRighe)
 }
 
 } // namespace
+
+void Sovrapponi(QMdiArea* area)
+{
+    const QRect libera = AreaLibera(area);
+    QPoint angolo = libera.topLeft();
+    for (QMdiSubWindow* s : Visibili(area, false)) {
+        if (s->isMaximized())
+            s->showNormal();
+        const QSize minima = s->minimumSize().expandedTo(s->minimumSizeHint());
+        if (!libera.contains(QRect(angolo, minima)))
+            angolo = libera.topLeft();  // the steps ran out of room: again from the corner
+        // Its own size, cut only where it would stick out of the area.
+        const QSize resto(libera.right() + 1 - angolo.x(), libera.bottom() + 1 - angolo.y());
+        s->setGeometry(QRect(angolo, s->size().boundedTo(resto).expandedTo(minima)));
+        // The window's content starts below the frame's edge and title bar.
+        const int passo = s->widget() && s->widget()->y() > 0
+            ? s->widget()->y()
+            : s->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, s);
+        angolo += QPoint(passo, passo);
+    }
+}
 
 void AffiancaInRighe(QMdiArea* area)
 {

@@ -56,7 +56,8 @@ void frmMain::CreaStriscia()
 
     Picture1 = new QWidget(centro);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Label1 = new QLabel(QStringLiteral("Grado del polinomio approssimante"), Picture1);
+    // Alt+G reaches the box from any window of the frame, as Tab cannot leave a child window.
+    Label1 = new QLabel(QStringLiteral("&Grado del polinomio approssimante"), Picture1);
     Label1->setObjectName(QStringLiteral("Label1"));
     GradoPolinomio = new QLineEdit(Picture1);
     GradoPolinomio->setObjectName(QStringLiteral("GradoPolinomio"));

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -70,7 +71,10 @@ public:
     void StampaCoppie();
     void StampaTerne();
     void StampaCoeff();
-    // The designated graph window's picture, committed first.
+    // The chosen listings (pairs, triples, coefficients) as one job, each
+    // from a new page: a file receives them all.
+    void StampaListati(std::array<bool, 3> scelti);
+    // The designated graph window's plot with its value strips, committed first.
     void StampaGrafico();
     QPrinter& Printer();
     // What each job draws on; by default the printer above. Tests record instead.
@@ -112,6 +116,10 @@ protected:
 
 private:
     void CreaComandi();
+    // Toolbar buttons in the Tab chain, their tooltips ending with their key.
+    void MostraTastiBarra();
+    // New data: the next graph shows all of it.
+    void AzzeraZoom();
     void CreaStriscia();
     void CreaBarraStato();
     // A menu command: a failure ends it with a message and the program goes on.

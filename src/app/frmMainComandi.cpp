@@ -169,6 +169,13 @@ void frmMain::mnuFileNew_Click()
     ChiudiFinestre();
     ImpostaStatoComandi(1);
     stato_.programma.punti.Vuota();
+    AzzeraZoom();
+}
+
+void frmMain::AzzeraZoom()
+{
+    stato_.grafico.GraficoZoommato = false;
+    stato_.grafico.ZoomRettangoloAttivo = false;
 }
 
 void frmMain::mnuFileExit_Click()

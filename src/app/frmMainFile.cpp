@@ -97,7 +97,18 @@ void frmMain::mnuFileSave_Click()
 
 void frmMain::mnuFileSaveAs_Click()
 {
-    SalvaConNome(FiltroDati, [this](const QString& percorso) { SalvaFileDatiSicuro(stato_.programma, percorso); });
+    SalvaConNome(FiltroDati, [this](const QString& percorso) {
+        // A run that ended early leaves a polynomial without coefficients:
+        // its P and C would be zeros, not a fit.
+        const Polinomio* p = stato_.programma.polinomio.get();
+        if (p && p->NumeroElementi() == 0)
+            throw std::runtime_error(QStringLiteral("Impossibile salvare il file \"%1\": l'ultimo calcolo non ha "
+                                                    "prodotto nessun polinomio. Ripetere \"Calcolo\" con un grado "
+                                                    "valido.")
+                                         .arg(QDir::toNativeSeparators(percorso))
+                                         .toStdString());
+        SalvaFileDatiSicuro(stato_.programma, percorso);
+    });
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -107,6 +118,7 @@ void frmMain::mnuFileOpen_Click()
     const QString percorso = NomeFile(false, QStringLiteral("Apri"), FiltroDati);
     if (percorso.isEmpty())
         return;
+    AzzeraZoom();  // even a file read in part changed the data
     ConMessaggio(*dialoghi_, [&] {
         CaricaFileDati(stato_.programma.punti, PercorsoFile(percorso), SeparatoriLocale(),
                        [this](const std::string& testo) { GradoPolinomio->setText(QString::fromStdString(testo)); });
@@ -151,8 +163,8 @@ void frmMain::mnuFilePrint_Click()
                     aperta->activateWindow();
                     return;
                 }
-            ListatiStampa listati{[this] { StampaCoppie(); }, [this] { StampaTerne(); }, [this] { StampaCoeff(); }};
-            (new frmStampa(*dialoghi_, Printer(), std::move(listati), this))->show();
+            (new frmStampa(*dialoghi_, Printer(), [this](std::array<bool, 3> scelti) { StampaListati(scelti); }, this))
+                ->show();
         });
         return;
     }
@@ -199,11 +211,22 @@ void frmMain::StampaCoeff()
     ::StampaCoeff(*NuovaStampante(), Contenuto(stato_.programma, GradoPolinomio));
 }
 
+void frmMain::StampaListati(std::array<bool, 3> scelti)
+{
+    const std::shared_ptr<Stampante> stampante = NuovaStampante();
+    stampante->UnDocumento(true);
+    const ContenutoStampa contenuto = Contenuto(stato_.programma, GradoPolinomio);
+    void (*const listati[])(Stampante&, const ContenutoStampa&) = {::StampaCoppie, ::StampaTerne, ::StampaCoeff};
+    for (size_t i = 0; i < scelti.size(); ++i)
+        if (scelti[i])
+            listati[i](*stampante, contenuto);
+    stampante->Termina();
+}
+
 void frmMain::StampaGrafico()
 {
     auto* grafico = qobject_cast<fGrafico*>(stato_.fGrafico.data());
     if (!grafico)
         throw ErroreStampa("Non c'è nessun grafico da stampare: aprire prima un grafico con \"Grafico\".");
-    grafico->ConsolidaPicture1();
-    ::StampaGrafico(*NuovaStampante(), grafico->ImmaginePicture1());
+    ::StampaGrafico(*NuovaStampante(), grafico->ImmagineStampa());
 }

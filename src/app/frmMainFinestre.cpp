@@ -10,7 +10,7 @@
 
 void frmMain::mnuWindowCascade_Click()
 {
-    mdiArea_->cascadeSubWindows();
+    Sovrapponi(mdiArea_);
 }
 
 void frmMain::mnuWindowTileHorizontal_Click()

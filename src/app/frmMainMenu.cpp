@@ -20,18 +20,19 @@ std::span<const DefinizioneComando> frmMain::TabellaComandi()
 {
     static constexpr DefinizioneComando tabella[] = {
         {.nome = "New", .suggerimento = "Nuova simulazione", .immagine = "New", .gestore = &frmMain::mnuFileNew_Click},
-        {.nome = "Open", .suggerimento = "Carica simulazione", .immagine = "Open",
+        {.nome = "Open", .tastoStandard = QKeySequence::Open, .suggerimento = "Carica simulazione", .immagine = "Open",
          .gestore = &frmMain::mnuFileOpen_Click, .stati = {On, On, On}},
-        {.nome = "Save", .suggerimento = "Salva simulazione", .immagine = "Save",
+        {.nome = "Save", .tastoStandard = QKeySequence::Save, .suggerimento = "Salva simulazione", .immagine = "Save",
          .gestore = &frmMain::mnuFileSave_Click, .stati = {Off, Off, On}},
-        {.nome = "Print", .suggerimento = "Print", .immagine = "Print", .gestore = &frmMain::mnuFilePrint_Click,
+        {.nome = "Print", .tastoStandard = QKeySequence::Print, .suggerimento = "Print", .immagine = "Print",
+         .gestore = &frmMain::mnuFilePrint_Click,
          .separatorePrima = true, .stati = {On, Ugu, Ugu}},
-        {.nome = "Punti", .suggerimento = "Valori iniziali", .gestore = &frmMain::ComandoPunti, .separatorePrima = true},
-        {.nome = "Calcolo", .suggerimento = "Inizio simulazione", .gestore = &frmMain::ComandoCalcolo,
+        {.nome = "Punti", .tasti = "F5", .suggerimento = "Valori iniziali", .gestore = &frmMain::ComandoPunti, .separatorePrima = true},
+        {.nome = "Calcolo", .tasti = "F6", .suggerimento = "Inizio simulazione", .gestore = &frmMain::ComandoCalcolo,
          .stati = {On, On, On}},
-        {.nome = "Grafico", .suggerimento = "Grafico", .gestore = &frmMain::ComandoGrafico, .stati = {Off, Off, On}},
-        {.nome = "Tabella", .suggerimento = "Tabella", .gestore = &frmMain::ComandoTabella, .stati = {Off, Off, On}},
-        {.nome = "Esempio", .suggerimento = "Esempio", .gestore = &frmMain::ComandoEsempio},
+        {.nome = "Grafico", .tasti = "F7", .suggerimento = "Grafico", .gestore = &frmMain::ComandoGrafico, .stati = {Off, Off, On}},
+        {.nome = "Tabella", .tasti = "F8", .suggerimento = "Tabella", .gestore = &frmMain::ComandoTabella, .stati = {Off, Off, On}},
+        {.nome = "Esempio", .tasti = "F9", .suggerimento = "Esempio", .gestore = &frmMain::ComandoEsempio},
 
         {.nome = "mnuFileNew", .testo = "Nu&ovo", .tasti = "Ctrl+N", .gestore = &frmMain::mnuFileNew_Click,
          .posto = P::MenuFile},
@@ -108,6 +109,8 @@ void frmMain::CreaComandi()
         a->setObjectName(nome);
         if (c.tasti)
             a->setShortcut(QKeySequence(QString::fromLatin1(c.tasti), QKeySequence::PortableText));
+        if (c.tastoStandard != QKeySequence::UnknownKey)
+            a->setShortcuts(c.tastoStandard);
         if (c.suggerimento)
             a->setToolTip(QString::fromUtf8(c.suggerimento));
         if (c.immagine)
@@ -143,6 +146,28 @@ void frmMain::CreaComandi()
             dove->addAction(separatore);
         }
         dove->addAction(a);
+    }
+    MostraTastiBarra();
+}
+
+void frmMain::MostraTastiBarra()
+{
+    const std::span<const DefinizioneComando> tabella = TabellaComandi();
+    for (size_t i = 0; i < tabella.size(); ++i) {
+        if (tabella[i].posto != PostoComando::Barra)
+            continue;
+        QAction* a = azioni_.at(static_cast<qsizetype>(i));
+        // Tab reaches the buttons too: no command needs the mouse or a key to learn first.
+        tbToolBar->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
+        // A button without a key of its own shows the key of the menu entry
+        // that runs the same command; hidden entries' keys never reach.
+        QKeySequence tasto = a->shortcut();
+        for (size_t j = 0; tasto.isEmpty() && j < tabella.size(); ++j)
+            if (tabella[j].gestore == tabella[i].gestore && tabella[j].posto != PostoComando::Barra
+                && tabella[j].posto != PostoComando::FileNascosta)
+                tasto = azioni_.at(static_cast<qsizetype>(j))->shortcut();
+        if (!tasto.isEmpty())
+            a->setToolTip(QStringLiteral("%1 (%2)").arg(a->toolTip(), tasto.toString(QKeySequence::NativeText)));
     }
 }
 

@@ -46,22 +46,18 @@ frmStampa::frmStampa(Dialoghi& dialoghi, QPrinter& stampante, ListatiStampa list
 
 void frmStampa::PulsOK_Click()
 {
-    if (dialoghi_.DialogoStampante(stampante_, QStringLiteral("Stampa"))) {
-        const std::function<void()>* lavori[] = {&listati_.coppie, &listati_.terne, &listati_.coeff};
-        for (int i = 0; i < 3; ++i) {
-            if (!TipoStampa[i]->isChecked() || !*lavori[i])
-                continue;
-            try {
-                (*lavori[i])();
-            } catch (const std::exception& e) {
-                // One message: the jobs after a failing one would most likely fail alike.
-                const bool nostro = dynamic_cast<const ErroreStampa*>(&e) != nullptr;
-                dialoghi_.Messaggio(nostro ? QString::fromStdString(e.what())
-                                           : QStringLiteral("Impossibile completare la stampa."),
-                                    QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok,
-                                    IconaMessaggio::Esclamazione);
-                break;
-            }
+    const std::array<bool, 3> scelti = {TipoStampa[0]->isChecked(), TipoStampa[1]->isChecked(),
+                                        TipoStampa[2]->isChecked()};
+    if (dialoghi_.DialogoStampante(stampante_, QStringLiteral("Stampa")) && scelti != std::array<bool, 3>{}
+        && listati_) {
+        try {
+            listati_(scelti);
+        } catch (const std::exception& e) {
+            const bool nostro = dynamic_cast<const ErroreStampa*>(&e) != nullptr;
+            dialoghi_.Messaggio(nostro ? QString::fromStdString(e.what())
+                                       : QStringLiteral("Impossibile completare la stampa."),
+                                QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok,
+                                IconaMessaggio::Esclamazione);
         }
     }
     close();

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QList>
 
+#include <array>
 #include <functional>
 
 class Dialoghi;
@@ -11,13 +12,10 @@ class QGroupBox;
 class QPrinter;
 class QPushButton;
 
-// The three listings frmStampa offers, each one print job on the printer its
-// dialog configured, in the order pairs, triples, coefficients.
-struct ListatiStampa {
-    std::function<void()> coppie;
-    std::function<void()> terne;
-    std::function<void()> coeff;
-};
+// Prints the ticked listings of the three frmStampa offers (pairs, triples,
+// coefficients, in that order) as one job on the printer its dialog
+// configured, each from a new page. Throws on failure.
+using ListatiStampa = std::function<void(std::array<bool, 3> scelti)>;
 
 // "Stampa": which listings of the results to print. Modeless; either button
 // closes and deletes it, so every opening starts with no box ticked.
@@ -32,8 +30,8 @@ public:
     QPushButton* PulsCancel = nullptr;
 
 public slots:
-    // The printer dialog, then each ticked listing; a cancelled dialog prints
-    // nothing, a failing job is reported once and ends the printing.
+    // The printer dialog, then the ticked listings; a cancelled dialog prints
+    // nothing, a failing job is reported.
     void PulsOK_Click();
     void PulsCancel_Click();
 

@@ -2,6 +2,11 @@
 
 #include "ZoneStampa.h"
 
+#include <QImage>
+
+#include <algorithm>
+#include <utility>
+
 void Stampante::Font(const QString& nome, double punti)
 {
     ImpostaCarattere(nome, punti);
@@ -25,6 +30,13 @@ double Stampante::TextWidth(const QString& testo) const
     return LarghezzaTestoTwips(testo) / TwipsPerUnita();
 }
 
+void Stampante::Apri()
+{
+    iniziato_ = true;
+    if (std::exchange(paginaDaAprire_, false))
+        NuovaPagina();
+}
+
 void Stampante::Print(const QStringList& voci)
 {
     const double zona = 14 * LarghezzaMediaCarattereTwips() / TwipsPerUnita();
@@ -32,8 +44,10 @@ void Stampante::Print(const QStringList& voci)
     for (qsizetype i = 0; i < voci.size(); ++i) {
         if (i > 0)
             x = InizioZonaSuccessiva(x, zona);
-        if (!voci[i].isEmpty())
+        if (!voci[i].isEmpty()) {
+            Apri();
             ScriviTesto(x * TwipsPerUnita(), y_, voci[i]);
+        }
         x += TextWidth(voci[i]);
     }
     x_ = 0;
@@ -42,6 +56,8 @@ void Stampante::Print(const QStringList& voci)
 
 void Stampante::NewPage()
 {
+    iniziato_ = true;
+    paginaDaAprire_ = false;
     NuovaPagina();
     x_ = 0;
     y_ = 0;
@@ -49,12 +65,36 @@ void Stampante::NewPage()
 
 void Stampante::EndDoc()
 {
-    FineDocumento();
+    if (unDocumento_)
+        paginaDaAprire_ = iniziato_;
+    else
+        Termina();
     x_ = 0;
     y_ = 0;
 }
 
+void Stampante::Termina()
+{
+    paginaDaAprire_ = false;
+    if (std::exchange(iniziato_, false))
+        FineDocumento();
+}
+
 void Stampante::PaintPicture(const QImage& immagine)
 {
-    DipingiImmagine(immagine);
+    // The picture's own resolution gives its natural size; a picture taken on
+    // a scaled screen holds more pixels than its logical size.
+    const double rapporto = immagine.devicePixelRatio() > 0 ? immagine.devicePixelRatio() : 1.0;
+    auto twips = [rapporto](int punti, int dpm) { return punti / rapporto * 1440.0 / (dpm > 0 ? dpm * 0.0254 : 96.0); };
+    const double larghezza = twips(immagine.width(), immagine.dotsPerMeterX());
+    const double altezza = twips(immagine.height(), immagine.dotsPerMeterY());
+    const double x = x_ * TwipsPerUnita();
+    double scala = 1;
+    if (larghezza > 0 && altezza > 0)
+        scala = std::clamp(std::min((LarghezzaStampabileTwips() - x) / larghezza, (AltezzaStampabileTwips() - y_) / altezza),
+                           0.0, 1.0);
+    Apri();
+    DipingiImmagine(immagine, QRectF(x, y_, larghezza * scala, altezza * scala));
+    x_ = 0;
+    y_ += altezza * scala;
 }

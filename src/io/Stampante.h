@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -40,14 +41,22 @@ public:
     // With no items it leaves an empty line.
     void Print(const QStringList& voci = {});
     void NewPage();
-    // Ends the job: what was printed goes to the printer.
+    // Ends the job: what was printed goes to the printer. In one document,
+    // ends a listing: the next output starts a new page of the same job.
     void EndDoc();
-    // At the top left of the page, in its natural size.
+    // Several listings as one job, so that a file holds them all; Termina
+    // ends that job (nothing when nothing was printed).
+    void UnDocumento(bool si) { unDocumento_ = si; }
+    void Termina();
+    // At the current position, at its natural size when it fits the rest of
+    // the page, else scaled down to fit, its proportions kept. The current
+    // line moves below it.
     void PaintPicture(const QImage& immagine);
 
 protected:
     // The device's side, all in twips.
     virtual double LarghezzaStampabileTwips() const = 0;
+    virtual double AltezzaStampabileTwips() const = 0;
     virtual void ImpostaCarattere(const QString& nome, double punti) = 0;
     virtual double LarghezzaTestoTwips(const QString& testo) const = 0;
     virtual double LarghezzaMediaCarattereTwips() const = 0;
@@ -56,12 +65,17 @@ protected:
     virtual void ScriviTesto(double xTwips, double yTwips, const QString& testo) = 0;
     virtual void NuovaPagina() = 0;
     virtual void FineDocumento() = 0;
-    virtual void DipingiImmagine(const QImage& immagine) = 0;
+    virtual void DipingiImmagine(const QImage& immagine, const QRectF& twips) = 0;
 
 private:
     double TwipsPerUnita() const;
+    // Before any output: the page a finished listing left to open.
+    void Apri();
 
     double scala_ = 0;  // 0: no scale set, units are twips
     double x_ = 0;
     double y_ = 0;
+    bool unDocumento_ = false;
+    bool iniziato_ = false;
+    bool paginaDaAprire_ = false;
 };

@@ -14,32 +14,39 @@ ErroreStampa Errore(const QString& testo)
 
 } // namespace
 
-StampanteQt::StampanteQt(QPrinter& stampante, bool unDocumento)
-    : stampante_(stampante), unDocumento_(unDocumento)
+StampanteQt::StampanteQt(QPagedPaintDevice& dispositivo) : dispositivo_(dispositivo)
 {
 }
 
 StampanteQt::~StampanteQt()
 {
     if (pittore_.isActive()) {
-        stampante_.abort();
+        if (auto* stampante = dynamic_cast<QPrinter*>(&dispositivo_))
+            stampante->abort();
         pittore_.end();
     }
 }
 
+// The device's resolution is its logical DPI: a QPrinter's resolution(), a
+// QPdfWriter's too, and its width and height are the printable area's.
 double StampanteQt::Twips(double pixel) const
 {
-    return pixel * 1440.0 / stampante_.resolution();
+    return pixel * 1440.0 / dispositivo_.logicalDpiY();
 }
 
 double StampanteQt::Pixel(double twips) const
 {
-    return twips * stampante_.resolution() / 1440.0;
+    return twips * dispositivo_.logicalDpiY() / 1440.0;
 }
 
 double StampanteQt::LarghezzaStampabileTwips() const
 {
-    return Twips(stampante_.pageRect(QPrinter::DevicePixel).width());
+    return Twips(dispositivo_.width());
+}
+
+double StampanteQt::AltezzaStampabileTwips() const
+{
+    return Twips(dispositivo_.height());
 }
 
 void StampanteQt::ImpostaCarattere(const QString& nome, double punti)
@@ -52,75 +59,61 @@ void StampanteQt::ImpostaCarattere(const QString& nome, double punti)
 
 double StampanteQt::LarghezzaTestoTwips(const QString& testo) const
 {
-    return Twips(QFontMetricsF(carattere_, &stampante_).horizontalAdvance(testo));
+    return Twips(QFontMetricsF(carattere_, &dispositivo_).horizontalAdvance(testo));
 }
 
 double StampanteQt::LarghezzaMediaCarattereTwips() const
 {
-    return Twips(QFontMetricsF(carattere_, &stampante_).averageCharWidth());
+    return Twips(QFontMetricsF(carattere_, &dispositivo_).averageCharWidth());
 }
 
 double StampanteQt::AltezzaRigaTwips() const
 {
-    return Twips(QFontMetricsF(carattere_, &stampante_).lineSpacing());
+    return Twips(QFontMetricsF(carattere_, &dispositivo_).lineSpacing());
 }
 
 void StampanteQt::Avvia()
 {
-    if (!pittore_.isActive()) {
-        if (!pittore_.begin(&stampante_)) {
-            const QString file = stampante_.outputFileName();
-            throw Errore(file.isEmpty()
-                             ? QStringLiteral("Impossibile avviare la stampa su \"%1\".").arg(stampante_.printerName())
-                             : QStringLiteral("Impossibile creare il file \"%1\".").arg(QDir::toNativeSeparators(file)));
-        }
-        pittore_.setFont(carattere_);
-    } else if (paginaDaAprire_) {
-        paginaDaAprire_ = false;
-        NuovaPagina();
+    if (pittore_.isActive())
+        return;
+    if (!pittore_.begin(&dispositivo_)) {
+        const auto* stampante = dynamic_cast<const QPrinter*>(&dispositivo_);
+        if (!stampante)
+            throw Errore(QStringLiteral("Impossibile avviare la stampa."));
+        const QString file = stampante->outputFileName();
+        throw Errore(file.isEmpty()
+                         ? QStringLiteral("Impossibile avviare la stampa su \"%1\".").arg(stampante->printerName())
+                         : QStringLiteral("Impossibile creare il file \"%1\".").arg(QDir::toNativeSeparators(file)));
     }
+    pittore_.setFont(carattere_);
 }
 
 void StampanteQt::ScriviTesto(double xTwips, double yTwips, const QString& testo)
 {
     Avvia();
-    const double ascesa = QFontMetricsF(carattere_, &stampante_).ascent();
+    const double ascesa = QFontMetricsF(carattere_, &dispositivo_).ascent();
     pittore_.drawText(QPointF(Pixel(xTwips), Pixel(yTwips) + ascesa), testo);
 }
 
 void StampanteQt::NuovaPagina()
 {
     Avvia();
-    if (!stampante_.newPage())
+    if (!dispositivo_.newPage())
         throw Errore(QStringLiteral("La stampa si è interrotta: la stampante non accetta una nuova pagina."));
-}
-
-void StampanteQt::Termina()
-{
-    paginaDaAprire_ = false;
-    if (pittore_.isActive() && (!pittore_.end() || stampante_.printerState() == QPrinter::Error))
-        throw Errore(QStringLiteral("La stampa non è stata completata."));
 }
 
 void StampanteQt::FineDocumento()
 {
-    if (unDocumento_)
-        paginaDaAprire_ = pittore_.isActive();
-    else
-        Termina();
+    const auto* stampante = dynamic_cast<const QPrinter*>(&dispositivo_);
+    if (pittore_.isActive() && (!pittore_.end() || (stampante && stampante->printerState() == QPrinter::Error)))
+        throw Errore(QStringLiteral("La stampa non è stata completata."));
 }
 
-void StampanteQt::DipingiImmagine(const QImage& immagine)
+void StampanteQt::DipingiImmagine(const QImage& immagine, const QRectF& twips)
 {
     Avvia();
-    // The picture's own resolution gives its natural size on paper; a picture
-    // taken on a scaled screen holds more pixels than its logical size.
-    const double rapporto = immagine.devicePixelRatio() > 0 ? immagine.devicePixelRatio() : 1.0;
-    auto pixel = [this, rapporto](int punti, int dpm) {
-        const double dpi = dpm > 0 ? dpm * 0.0254 : 96.0;
-        return punti / rapporto * stampante_.resolution() / dpi;
-    };
-    pittore_.drawImage(QRectF(0, 0, pixel(immagine.width(), immagine.dotsPerMeterX()),
-                              pixel(immagine.height(), immagine.dotsPerMeterY())),
+    // Smooth scaling: a plot scaled down keeps its thin lines and labels legible.
+    pittore_.setRenderHint(QPainter::SmoothPixmapTransform);
+    pittore_.drawImage(QRectF(Pixel(twips.x()), Pixel(twips.y()), Pixel(twips.width()), Pixel(twips.height())),
                        immagine);
 }

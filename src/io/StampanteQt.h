@@ -5,26 +5,21 @@
 #include <QFont>
 #include <QPainter>
 
-class QPrinter;
+class QPagedPaintDevice;
 
-// The seam on a QPrinter: the printer the user chose, or a PDF file. A job
-// starts at its first output. A job left open when this is destroyed is
-// abandoned.
+// The seam on a paged device: a QPrinter (the printer the user chose, or a PDF
+// file) or a QPdfWriter. A job starts at its first output. A job left open
+// when this is destroyed is abandoned.
 class StampanteQt : public Stampante {
 public:
-    // unDocumento: EndDoc ends a listing, not the document; the next one starts
-    // on a new page of the same document, which Termina closes. For a report
-    // of several listings in one file.
-    explicit StampanteQt(QPrinter& stampante, bool unDocumento = false);
+    explicit StampanteQt(QPagedPaintDevice& dispositivo);
     ~StampanteQt() override;
     StampanteQt(const StampanteQt&) = delete;
     StampanteQt& operator=(const StampanteQt&) = delete;
 
-    // Ends the document; throws ErroreStampa when it did not complete.
-    void Termina();
-
 protected:
     double LarghezzaStampabileTwips() const override;
+    double AltezzaStampabileTwips() const override;
     void ImpostaCarattere(const QString& nome, double punti) override;
     double LarghezzaTestoTwips(const QString& testo) const override;
     double LarghezzaMediaCarattereTwips() const override;
@@ -32,17 +27,16 @@ protected:
 
     void ScriviTesto(double xTwips, double yTwips, const QString& testo) override;
     void NuovaPagina() override;
+    // Throws ErroreStampa when the job did not complete.
     void FineDocumento() override;
-    void DipingiImmagine(const QImage& immagine) override;
+    void DipingiImmagine(const QImage& immagine, const QRectF& twips) override;
 
 private:
     void Avvia();
     double Twips(double pixel) const;
     double Pixel(double twips) const;
 
-    QPrinter& stampante_;
+    QPagedPaintDevice& dispositivo_;
     QPainter pittore_;
     QFont carattere_;
-    bool unDocumento_;
-    bool paginaDaAprire_ = false;
 };

@@ -15,7 +15,7 @@ double StampanteRegistrata::LarghezzaTestoTwips(const QString& testo) const
 
 void StampanteRegistrata::ScriviTesto(double xTwips, double yTwips, const QString& testo)
 {
-    voci_ << VoceStampata{lavoriFiniti_ + 1, pagina_, xTwips, yTwips, testo, {}};
+    voci_ << VoceStampata{lavoriFiniti_ + 1, pagina_, xTwips, yTwips, testo, {}, {}};
 }
 
 void StampanteRegistrata::FineDocumento()
@@ -24,7 +24,7 @@ void StampanteRegistrata::FineDocumento()
     pagina_ = 1;
 }
 
-void StampanteRegistrata::DipingiImmagine(const QImage& immagine)
+void StampanteRegistrata::DipingiImmagine(const QImage& immagine, const QRectF& twips)
 {
-    voci_ << VoceStampata{lavoriFiniti_ + 1, pagina_, 0, 0, {}, immagine.size()};
+    voci_ << VoceStampata{lavoriFiniti_ + 1, pagina_, twips.x(), twips.y(), {}, immagine.size(), twips.size()};
 }

@@ -12,8 +12,9 @@ struct VoceStampata {
     int pagina = 1;
     double x = 0;
     double y = 0;
-    QString testo;  // empty for a picture
-    QSize immagine;  // the picture's size in pixels, empty for text
+    QString testo;    // empty for a picture
+    QSize immagine;   // the picture's size in pixels, empty for text
+    QSizeF carta;     // the picture's size on paper, twips
 };
 
 // A printer with fixed, round metrics that keeps everything printed: every
@@ -24,6 +25,7 @@ public:
         double larghezzaStampabile = 10000;  // twips: 100 twips a unit once the scale is 100
         double larghezzaCarattere = 144;     // 12-point Courier
         double altezzaRiga = 240;
+        double altezzaStampabile = 15000;
     };
 
     explicit StampanteRegistrata(Metriche metriche) : m_(metriche) {}
@@ -36,6 +38,7 @@ public:
 
 protected:
     double LarghezzaStampabileTwips() const override { return m_.larghezzaStampabile; }
+    double AltezzaStampabileTwips() const override { return m_.altezzaStampabile; }
     void ImpostaCarattere(const QString& nome, double punti) override;
     double LarghezzaTestoTwips(const QString& testo) const override;
     double LarghezzaMediaCarattereTwips() const override { return m_.larghezzaCarattere; }
@@ -44,7 +47,7 @@ protected:
     void ScriviTesto(double xTwips, double yTwips, const QString& testo) override;
     void NuovaPagina() override { ++pagina_; }
     void FineDocumento() override;
-    void DipingiImmagine(const QImage& immagine) override;
+    void DipingiImmagine(const QImage& immagine, const QRectF& twips) override;
 
 private:
     Metriche m_;

@@ -2,8 +2,11 @@
 
 #include "StampanteQt.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include <functional>
 
@@ -76,8 +79,9 @@ void StampaRighe(Stampante& s, const ContenutoStampa& c, const QStringList& test
 
 ContenutoStampa ContenutoDa(const StatoProgramma& stato, std::string testoGrado, Separatori sep)
 {
-    return {stato.punti, *stato.terne, stato.polinomio.get(), std::move(testoGrado), stato.IntestazioneUtente,
-            std::move(sep)};
+    // A run that ended early leaves a polynomial without coefficients: no fit to print.
+    const Polinomio* polinomio = stato.polinomio && stato.polinomio->NumeroElementi() > 0 ? stato.polinomio.get() : nullptr;
+    return {stato.punti, *stato.terne, polinomio, std::move(testoGrado), stato.IntestazioneUtente, std::move(sep)};
 }
 
 void StampaCoppie(Stampante& stampante, const ContenutoStampa& c)
@@ -90,6 +94,11 @@ void StampaCoppie(Stampante& stampante, const ContenutoStampa& c)
 void StampaTerne(Stampante& stampante, const ContenutoStampa& c)
 {
     auto numero = [&c](double v) { return Testo(FormaStampa(v, c.sep)); };
+    if (!c.polinomio) {  // the triples belong to an older fit: the points, with no P
+        StampaRighe(stampante, c, {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("P")},
+                    c.punti.NumeroElementi(), [&](int i) { return QStringList{numero(c.punti.X(i)), numero(c.punti.Y(i))}; });
+        return;
+    }
     StampaRighe(stampante, c, {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("P")},
                 c.terne.NumeroElementi(), [&](int i) {
                     return QStringList{numero(c.terne.X(i)), numero(c.terne.Y(i)),
@@ -128,16 +137,33 @@ void StampaGrafico(Stampante& stampante, const QImage& immagine)
 
 void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto, const QImage& grafico)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(percorso);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    StampanteQt stampante(pdf, true);
-    StampaCoppie(stampante, contenuto);
-    StampaTerne(stampante, contenuto);
-    StampaCoeff(stampante, contenuto);
-    if (!grafico.isNull())
-        StampaGrafico(stampante, grafico);
-    stampante.Termina();
+    // Drawn in memory, then written with every step checked: a PDF engine
+    // writing to a file does not report a full disk.
+    QByteArray pdf;
+    {
+        QBuffer memoria(&pdf);
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter scrittore(&memoria);
+        scrittore.setResolution(1200);
+        scrittore.setPageSize(QPageSize(QPageSize::A4));
+        scrittore.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        StampanteQt stampante(scrittore);
+        stampante.UnDocumento(true);
+        StampaCoppie(stampante, contenuto);
+        StampaTerne(stampante, contenuto);
+        StampaCoeff(stampante, contenuto);
+        if (!grafico.isNull()) {
+            Avvia(stampante, Testo(contenuto.intestazione));
+            StampaGrafico(stampante, grafico);
+        }
+        stampante.Termina();
+    }
+    QFile file(percorso);
+    const bool scritto = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pdf) == pdf.size()
+        && file.flush();
+    file.close();
+    if (!scritto || file.error() != QFileDevice::NoError)
+        throw ErroreStampa(QStringLiteral("Impossibile scrivere il file \"%1\".")
+                               .arg(QDir::toNativeSeparators(percorso))
+                               .toStdString());
 }

@@ -16,13 +16,14 @@ class Stampante;
 struct ContenutoStampa {
     const MySource& punti;
     const XYPoli& terne;
-    const Polinomio* polinomio;  // none before the first fit
+    const Polinomio* polinomio;  // none before the first fit and after a run that left no coefficients
     std::string testoGrado;      // the degree box's text, printed as the degree before any fit
     std::string intestazione;    // the print header, on top of every page
     Separatori sep;
 };
 
-// The program's data, its print header and the degree box's text.
+// The program's data, its print header and the degree box's text; a
+// polynomial without coefficients is no fit.
 ContenutoStampa ContenutoDa(const StatoProgramma& stato, std::string testoGrado, Separatori sep);
 
 // Each listing is one job: Courier 12, a width of 100 units, the header
@@ -30,13 +31,16 @@ ContenutoStampa ContenutoDa(const StatoProgramma& stato, std::string testoGrado,
 // below 14160 twips, and EndDoc at the end. Printer failures come out as
 // ErroreStampa.
 void StampaCoppie(Stampante& stampante, const ContenutoStampa& contenuto);
+// With no polynomial: the points, with no P.
 void StampaTerne(Stampante& stampante, const ContenutoStampa& contenuto);
 // With no polynomial only the formula line is printed.
 void StampaCoeff(Stampante& stampante, const ContenutoStampa& contenuto);
-// The graph's picture at the top left of a page of its own job.
+// The graph's picture at the top left of a page of its own job, scaled down
+// to the page when larger.
 void StampaGrafico(Stampante& stampante, const QImage& immagine);
 
 // The printed report in one PDF file on A4: the pairs, the triples, the
-// coefficients and, when there is one, the graph, each from a new page, laid
-// out as the print jobs lay them out on paper. Throws ErroreStampa.
+// coefficients and, when there is one, the graph under the header, each from
+// a new page, laid out as the print jobs lay them out on paper. Throws
+// ErroreStampa, also when the file is not written whole.
 void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto, const QImage& grafico);

@@ -2,6 +2,7 @@
 
 #include "Disposizione.h"
 #include "Funzioni.h"
+#include "Griglie.h"
 #include "MySource.h"
 #include "Twips.h"
 
@@ -67,11 +68,16 @@ Coppie::Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget
     DataGrid1->setVerticalHeaderItem(0, new QTableWidgetItem);
     DataGrid1->horizontalHeader()->setSectionsClickable(false);
     DataGrid1->verticalHeader()->setSectionsClickable(false);
-    DataGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    PreparaGriglia(DataGrid1);
     // Cells change only through the boxes.
     DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DataGrid1->installEventFilter(this);
     DataGrid1->viewport()->installEventFilter(this);
+    connect(DataGrid1->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int colonna, int, int larghezza) {
+        if (!disponendo_ && colonna >= 0 && colonna < 2)
+            sceltaUtente_[colonna] = larghezza;
+    });
     connect(DataGrid1, &QTableWidget::cellClicked, this, &Coppie::DataGrid1_Click);
     connect(DataGrid1, &QTableWidget::cellDoubleClicked, this, &Coppie::DataGrid1_DblClick);
 
@@ -126,7 +132,14 @@ void Coppie::Form_Resize()
     DataGrid1->setGeometry(0, alto, larghezza, altezza);
     DataGrid1->verticalHeader()->setFixedWidth(PixelDaTwips(m.colonnaFissa, dpi));
     for (int c = 0; c < 2; ++c)
-        DataGrid1->setColumnWidth(c, PixelDaTwips(m.colonnaDati, dpi));
+        ImpostaColonna(c, sceltaUtente_[c] > 0 ? sceltaUtente_[c] : PixelDaTwips(m.colonnaDati, dpi));
+}
+
+void Coppie::ImpostaColonna(int colonna, int larghezza)
+{
+    disponendo_ = true;
+    DataGrid1->setColumnWidth(colonna, std::max(larghezza, contenuto_[colonna]));
+    disponendo_ = false;
 }
 
 void Coppie::closeEvent(QCloseEvent* evento)
@@ -154,6 +167,13 @@ QString Coppie::TestoCella(int riga, int colonna) const
 void Coppie::ScriviCella(int riga, int colonna, const QString& testo)
 {
     DataGrid1->setItem(riga - 1, colonna - 1, new QTableWidgetItem(testo));
+    int& necessaria = contenuto_[colonna - 1];
+    const int larghezza = LarghezzaCella(DataGrid1, testo);
+    if (larghezza > necessaria) {
+        necessaria = larghezza;
+        if (larghezza > DataGrid1->columnWidth(colonna - 1))
+            ImpostaColonna(colonna - 1, larghezza);
+    }
 }
 
 void Coppie::AccodaRigaVuota()
@@ -178,7 +198,7 @@ void Coppie::ScriviCorrezione(QLineEdit* casella)
     const int riga = DataGrid1->currentRow();
     const int colonna = DataGrid1->currentColumn();
     if (riga >= 0 && colonna >= 0) {
-        DataGrid1->setItem(riga, colonna, new QTableWidgetItem(casella->text()));
+        ScriviCella(riga + 1, colonna + 1, casella->text());
         // A value written into the single empty row makes it a pair, so that
         // the next transfer does not drop it.
         if (totaleRighe_ == 0 && !casella->text().isEmpty())
@@ -240,13 +260,55 @@ void Coppie::DataGrid1_DblClick()
 
 void Coppie::DataGrid1_MouseDown(Qt::MouseButton pulsante, const QPoint& posizioneGlobale)
 {
-    if (pulsante == Qt::RightButton && menuModifica_)
+    if (pulsante == Qt::RightButton)
+        ApriMenu(posizioneGlobale);
+}
+
+void Coppie::ApriMenu(const QPoint& posizioneGlobale)
+{
+    if (menuModifica_)
         menuModifica_->popup(posizioneGlobale);
+}
+
+bool Coppie::DataGrid1_KeyDown(const QKeyEvent& tasto)
+{
+    const int k = tasto.key();
+    const Qt::KeyboardModifiers m = tasto.modifiers() & ~Qt::KeypadModifier;
+    const bool correggi = m == Qt::NoModifier && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_F2);
+    const bool elimina = m == Qt::NoModifier && k == Qt::Key_Delete;
+    const bool menu = (m == Qt::NoModifier && k == Qt::Key_Menu) || (m == Qt::ShiftModifier && k == Qt::Key_F10);
+    if (!correggi && !elimina && !menu)
+        return false;
+    if (tasto.type() != QEvent::KeyPress || !DataGrid1->currentIndex().isValid())
+        return true;
+    // The key acts on the current row, as a click on it would.
+    DataGrid1_Click();
+    if (correggi) {
+        DataGrid1_DblClick();
+    } else if (elimina) {
+        EliminaRiga();
+    } else {
+        const QRect cella = DataGrid1->visualRect(DataGrid1->currentIndex());
+        ApriMenu(DataGrid1->viewport()->mapToGlobal(cella.bottomLeft()));
+    }
+    return true;
 }
 
 bool Coppie::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    if (evento->type() == QEvent::KeyPress && (oggetto == Text1 || oggetto == Text2)) {
+    if (oggetto == DataGrid1) {
+        // The grid's keys come before any shortcut of the frame's window.
+        if ((evento->type() == QEvent::KeyPress || evento->type() == QEvent::ShortcutOverride)
+            && DataGrid1_KeyDown(*static_cast<QKeyEvent*>(evento))) {
+            evento->accept();
+            return true;
+        }
+        if (evento->type() == QEvent::ContextMenu
+            && static_cast<QContextMenuEvent*>(evento)->reason() == QContextMenuEvent::Keyboard) {
+            const QKeyEvent menu(QEvent::KeyPress, Qt::Key_Menu, Qt::NoModifier);
+            return DataGrid1_KeyDown(menu);
+        }
+    } else if (evento->type() == QEvent::KeyPress && (oggetto == Text1 || oggetto == Text2)) {
         const int tasto = static_cast<QKeyEvent*>(evento)->key();
         if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
             oggetto == Text1 ? Text1_KeyPress(tasto) : Text2_KeyPress(tasto);

@@ -6,6 +6,7 @@ class Dialoghi;
 class MySource;
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QMenu;
 class QTableWidget;
 
@@ -62,6 +63,10 @@ public:
 
 public slots:
     void Text1_KeyPress(int tasto);
+    // The grid's keys: Enter and F2 correct the current cell, as a double
+    // click; Delete removes its row, as "Elimina riga"; the Menu key and
+    // Shift+F10 open the row's menu. True when the key was one of them.
+    bool DataGrid1_KeyDown(const QKeyEvent& tasto);
     void Text2_KeyPress(int tasto);
     void DataGrid1_Click();
     void DataGrid1_DblClick();
@@ -81,6 +86,10 @@ private:
     void ScriviCorrezione(QLineEdit* casella);
     void ScriviCella(int riga, int colonna, const QString& testo);
     void AccodaRigaVuota();
+    // A data column at least as wide as its widest text, as the window gives
+    // it, or as the user made it.
+    void ImpostaColonna(int colonna, int larghezza);
+    void ApriMenu(const QPoint& posizioneGlobale);
 
     MySource& punti_;
     Dialoghi& dialoghi_;
@@ -90,4 +99,7 @@ private:
     int rigaCorrente_ = 0;
     bool inModifica_ = false;
     bool chiusuraForzata_ = false;
+    int contenuto_[2] = {0, 0};       // pixels the widest text of each data column needs
+    int sceltaUtente_[2] = {0, 0};    // the widths the user dragged, 0 for none
+    bool disponendo_ = false;         // the widths change by our hand, not the user's
 };

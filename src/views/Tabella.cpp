@@ -1,6 +1,7 @@
 #include "Tabella.h"
 
 #include "Disposizione.h"
+#include "Griglie.h"
 #include "MySource.h"
 #include "NumeriTesto.h"
 #include "Polinomio.h"
@@ -24,7 +25,20 @@ QTableWidget* Griglia(QWidget* genitore, const char* nome, const QStringList& in
     g->horizontalHeader()->setSectionsClickable(false);
     g->verticalHeader()->hide();
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PreparaGriglia(g);
     return g;
+}
+
+// Each column as wide as its design says, or as its widest text needs.
+void AllargaColonne(QTableWidget* g)
+{
+    for (int c = 0; c < g->columnCount(); ++c) {
+        int larghezza = g->columnWidth(c);
+        for (int r = 0; r < g->rowCount(); ++r)
+            if (const QTableWidgetItem* cella = g->item(r, c))
+                larghezza = std::max(larghezza, LarghezzaCella(g, cella->text()));
+        g->setColumnWidth(c, larghezza);
+    }
 }
 
 // Appends an empty row, then writes the texts into the row before it: the
@@ -61,19 +75,32 @@ Tabella::Tabella(QWidget* genitore) : QWidget(genitore)
     DataTerna->setAccessibleName(QStringLiteral("Punti"));
 
     const double dpi = DpiLogicoSchermo();
-    PosizionaTwips(Label3, 360, 120, 5535, 495, dpi);
-    PosizionaTwips(LCoeff, 120, 840, 0, 0, dpi);
-    PosizionaTwips(Lterne, 2400, 840, 0, 0, dpi);
-    const QRect punti = PosizionaTwips(DataTerna, 2400, 1320, 4300, 3015, dpi);
-    QRect coeff = PosizionaTwips(DataCoeff, 120, 1320, 2500, 3015, dpi);
-    // Designed 220 twips into the points grid, where it would hide its own
-    // scroll bar: it ends where the points grid starts.
-    coeff.setRight(std::min(coeff.right(), punti.left() - 1));
-    DataCoeff->setGeometry(coeff);
     DataCoeff->setColumnWidth(0, PixelDaTwips(700, dpi));
     DataCoeff->setColumnWidth(1, PixelDaTwips(1300, dpi));
     for (int c = 0; c < 4; ++c)
         DataTerna->setColumnWidth(c, PixelDaTwips(1000, dpi));
+    Disponi();
+}
+
+void Tabella::Disponi()
+{
+    const double dpi = DpiLogicoSchermo();
+    PosizionaTwips(Label3, 360, 120, 5535, 495, dpi);
+    PosizionaTwips(LCoeff, 120, 840, 0, 0, dpi);
+    QRect punti = PosizionaTwips(DataTerna, 2400, 1320, 4300, 3015, dpi);
+    QRect coeff = PosizionaTwips(DataCoeff, 120, 1320, 2500, 3015, dpi);
+    // Designed 220 twips into the points grid, where it would hide its own
+    // scroll bar: it ends where the points grid starts.
+    coeff.setRight(std::min(coeff.right(), punti.left() - 1));
+    // Each grid wide enough for its columns; the points grid moves right of
+    // a wider coefficient grid.
+    coeff.setWidth(std::max(coeff.width(), LarghezzaGriglia(DataCoeff)));
+    punti.moveLeft(std::max(punti.left(), coeff.right() + 1));
+    punti.setWidth(std::max(punti.width(), LarghezzaGriglia(DataTerna)));
+    DataCoeff->setGeometry(coeff);
+    DataTerna->setGeometry(punti);
+    const QRect etichetta = PosizionaTwips(Lterne, 2400, 840, 0, 0, dpi);
+    Lterne->move(punti.left(), etichetta.top());
     // Whatever the window's frame, the points grid shows whole.
     const int margine = PixelDaTwips(120, dpi);
     setMinimumSize(std::max(punti.right(), Label3->geometry().right()) + 1 + margine, punti.bottom() + 1 + margine);
@@ -82,15 +109,21 @@ Tabella::Tabella(QWidget* genitore) : QWidget(genitore)
 void Tabella::Form_Load(const Polinomio* polinomio, const MySource& punti)
 {
     const double dpi = DpiLogicoSchermo();
+    RiempiTabelle(polinomio, punti);
+    AllargaColonne(DataCoeff);
+    AllargaColonne(DataTerna);
+    Disponi();
     QWidget* cornice = Cornice(this);
     cornice->setGeometry(cornice->x(), PixelDaTwips(100, dpi), PixelDaTwips(6800, dpi), PixelDaTwips(5000, dpi));
     cornice->resize(cornice->size().expandedTo(cornice->minimumSizeHint()));
-    RiempiTabelle(polinomio, punti);
 }
 
 void Tabella::RiempiTabelle(const Polinomio* polinomio, const MySource& punti)
 {
     const Separatori sep = SeparatoriLocale();
+    // A run that ended early leaves a polynomial without coefficients: no fit to show.
+    if (polinomio && polinomio->NumeroElementi() == 0)
+        polinomio = nullptr;
     for (int k = 0; polinomio && k <= polinomio->Grado(); ++k)
         AccodaRiga(DataCoeff, {QString::number(k), Testo(polinomio->Coeff(k), 6, sep)});
     for (int32_t i = 0; i < punti.NumeroElementi(); ++i) {

@@ -16,7 +16,8 @@ public:
     explicit Tabella(QWidget* genitore = nullptr);
 
     // Places the window (its frame, once in the main window's area) and fills
-    // both grids. No polynomial: no coefficients and no P.
+    // both grids, each column wide enough for its texts. No polynomial, or
+    // one without coefficients: no coefficients and no P.
     void Form_Load(const Polinomio* polinomio, const MySource& punti);
 
     QLabel* Label3 = nullptr;
@@ -26,5 +27,7 @@ public:
     QTableWidget* DataTerna = nullptr;
 
 private:
+    // The controls where the design puts them, the grids widened to their columns.
+    void Disponi();
     void RiempiTabelle(const Polinomio* polinomio, const MySource& punti);
 };
