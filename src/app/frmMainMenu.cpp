@@ -158,7 +158,9 @@ void frmMain::MostraTastiBarra()
             continue;
         QAction* a = azioni_.at(static_cast<qsizetype>(i));
         // Tab reaches the buttons too: no command needs the mouse or a key to learn first.
-        tbToolBar->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
+        QWidget* pulsante = tbToolBar->widgetForAction(a);
+        pulsante->setFocusPolicy(Qt::TabFocus);
+        pulsante->setObjectName(a->objectName());
         // A button without a key of its own shows the key of the menu entry
         // that runs the same command; hidden entries' keys never reach.
         QKeySequence tasto = a->shortcut();

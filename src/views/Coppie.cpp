@@ -296,8 +296,8 @@ bool Coppie::DataGrid1_KeyDown(const QKeyEvent& tasto)
 
 bool Coppie::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // The boxes' and the grid's keys come before any shortcut of the frame's window.
     if (oggetto == DataGrid1) {
-        // The grid's keys come before any shortcut of the frame's window.
         if ((evento->type() == QEvent::KeyPress || evento->type() == QEvent::ShortcutOverride)
             && DataGrid1_KeyDown(*static_cast<QKeyEvent*>(evento))) {
             evento->accept();
@@ -308,10 +308,13 @@ bool Coppie::eventFilter(QObject* oggetto, QEvent* evento)
             const QKeyEvent menu(QEvent::KeyPress, Qt::Key_Menu, Qt::NoModifier);
             return DataGrid1_KeyDown(menu);
         }
-    } else if (evento->type() == QEvent::KeyPress && (oggetto == Text1 || oggetto == Text2)) {
+    } else if ((evento->type() == QEvent::KeyPress || evento->type() == QEvent::ShortcutOverride)
+               && (oggetto == Text1 || oggetto == Text2)) {
         const int tasto = static_cast<QKeyEvent*>(evento)->key();
         if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
-            oggetto == Text1 ? Text1_KeyPress(tasto) : Text2_KeyPress(tasto);
+            if (evento->type() == QEvent::KeyPress)
+                oggetto == Text1 ? Text1_KeyPress(tasto) : Text2_KeyPress(tasto);
+            evento->accept();
             return true;
         }
     } else if (oggetto == DataGrid1->viewport()
