@@ -65,12 +65,9 @@ private slots:
             suggerimenti += p.voce(Comandi[i])->toolTip().section(u'(', 1);
         QCOMPARE(p.voce("New")->toolTip() + suggerimenti, "Nuova simulazione (Ctrl+N)Ctrl+N)Ctrl+O)Ctrl+S)Ctrl+P)F5)F6)F7)F8)F9)");
         f.activateWindow();
-        QSignalSpy apri(p.voce("mnuFileOpen"), &QAction::triggered);
-        QTest::keyClick(f.GradoPolinomio, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(f.GradoPolinomio, Qt::Key_O, Qt::ControlModifier);  // New's question, then the file's
         QTest::keyClick(f.GradoPolinomio, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(apri.count(), 0);
-        QCOMPARE(p.messaggi().join(u' ').count("ATTENZIONE"), 2);
-        QCOMPARE(p.dialoghi->Domande()[1].titolo, QStringLiteral("Apri"));
+        QCOMPARE(p.dialoghi->Domande().size(), 3);
     }
 
     // Settings in a temporary INI file at 96 DPI (15 twips a pixel): defaults

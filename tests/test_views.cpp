@@ -133,7 +133,7 @@ private slots:
         Finestra f({{1, 5}, {0.1, -2.5}, {1e20, 3}});
         QCOMPARE(Righe(f.c->DataGrid1), QStringLiteral("1;5|0,1;-2,5|1E+20;3"));
         QCOMPARE(f.c->RigaCorrente(), 3);
-        f.esegui(QStringLiteral("-0,287777777777778;65081559,1234567"));
+        f.esegui(QStringLiteral("-0,287777777777778;3 doppio:4,2 Y:65081559,1234567"));
         TestiInteri(f.c->DataGrid1);
         f.c->DataGrid1->horizontalHeader()->resizeSection(0, 300);  // as the user drags it, kept when the window changes
         f.c->parentWidget()->resize(500, 400);
