@@ -7,6 +7,8 @@
 #include <QTableView>
 #include <QToolTip>
 
+#include <cmath>
+
 namespace {
 
 // A cell's tooltip is its whole text, when the cell shows it elided.
@@ -38,12 +40,29 @@ void PreparaGriglia(QTableView* griglia)
     griglia->setItemDelegate(new DelegatoTroncati(griglia));
 }
 
-int LarghezzaCella(const QTableView* griglia, const QString& testo)
+MisuraCelle::MisuraCelle(const QTableView* griglia)
+    : metriche_(griglia->font(), griglia),
+      // The style's item margin on each side (QCommonStyle's text margin), one
+      // pixel for the rounding of the text's width and one for the grid line.
+      margine_(2 * (griglia->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, griglia) + 1) + 1
+               + (griglia->showGrid() ? 1 : 0))
 {
-    // The style's item margin on each side (QCommonStyle's text margin), one
-    // pixel for the rounding of the text's width and one for the grid line.
-    const int margine = griglia->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, griglia) + 1;
-    return griglia->fontMetrics().horizontalAdvance(testo) + 2 * margine + 1 + (griglia->showGrid() ? 1 : 0);
+}
+
+int MisuraCelle::Larghezza(const QString& testo)
+{
+    qreal larghezza = 0;
+    for (const QChar c : testo) {
+        if (c.unicode() >= ascii_.size()) {
+            larghezza += metriche_.horizontalAdvance(c);
+            continue;
+        }
+        qreal& avanzamento = ascii_[c.unicode()];
+        if (avanzamento == 0)
+            avanzamento = metriche_.horizontalAdvance(c);
+        larghezza += avanzamento;
+    }
+    return static_cast<int>(std::ceil(larghezza)) + margine_;
 }
 
 int LarghezzaGriglia(const QTableView* griglia)

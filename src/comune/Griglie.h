@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QFontMetricsF>
+
+#include <array>
+
 class QString;
 class QTableView;
 
@@ -9,8 +13,19 @@ class QTableView;
 // inside the grid.
 void PreparaGriglia(QTableView* griglia);
 
-// The column width that shows this text whole in one of the grid's cells.
-int LarghezzaCella(const QTableView* griglia, const QString& testo);
+// The column widths that show texts whole in the grid's cells. Numbers are a
+// handful of characters: their advances are looked up once, not each text
+// laid out, so that a grid of hundreds of rows opens as fast as before.
+class MisuraCelle {
+public:
+    explicit MisuraCelle(const QTableView* griglia);
+    int Larghezza(const QString& testo);
+
+private:
+    QFontMetricsF metriche_;
+    int margine_;
+    std::array<qreal, 128> ascii_{};  // 0: not looked up yet
+};
 
 // The grid's width that shows all its columns as they are now, room for a
 // vertical scroll bar included.

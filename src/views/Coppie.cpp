@@ -69,6 +69,7 @@ Coppie::Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget
     DataGrid1->horizontalHeader()->setSectionsClickable(false);
     DataGrid1->verticalHeader()->setSectionsClickable(false);
     PreparaGriglia(DataGrid1);
+    misura_ = std::make_unique<MisuraCelle>(DataGrid1);
     // Cells change only through the boxes.
     DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -92,6 +93,8 @@ Coppie::Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget
     setTabOrder(Text2, DataGrid1);
     Text1->setFocus();
 }
+
+Coppie::~Coppie() = default;
 
 void Coppie::Form_Load()
 {
@@ -168,7 +171,7 @@ void Coppie::ScriviCella(int riga, int colonna, const QString& testo)
 {
     DataGrid1->setItem(riga - 1, colonna - 1, new QTableWidgetItem(testo));
     int& necessaria = contenuto_[colonna - 1];
-    const int larghezza = LarghezzaCella(DataGrid1, testo);
+    const int larghezza = misura_->Larghezza(testo);
     if (larghezza > necessaria) {
         necessaria = larghezza;
         if (larghezza > DataGrid1->columnWidth(colonna - 1))

@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class Dialoghi;
 class MySource;
 class QLabel;
 class QLineEdit;
+class MisuraCelle;
 class QKeyEvent;
 class QMenu;
 class QTableWidget;
@@ -30,6 +33,7 @@ class Coppie : public QWidget {
 public:
     // menuModifica: the frame's right-click menu for the grid.
     Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget* genitore = nullptr);
+    ~Coppie() override;
 
     // Places the window (its frame, once in the main window's area), clears
     // the state and fills the grid from the point set.
@@ -99,6 +103,7 @@ private:
     int rigaCorrente_ = 0;
     bool inModifica_ = false;
     bool chiusuraForzata_ = false;
+    std::unique_ptr<MisuraCelle> misura_;
     int contenuto_[2] = {0, 0};       // pixels the widest text of each data column needs
     int sceltaUtente_[2] = {0, 0};    // the widths the user dragged, 0 for none
     bool disponendo_ = false;         // the widths change by our hand, not the user's

@@ -32,11 +32,12 @@ QTableWidget* Griglia(QWidget* genitore, const char* nome, const QStringList& in
 // Each column as wide as its design says, or as its widest text needs.
 void AllargaColonne(QTableWidget* g)
 {
+    MisuraCelle misura(g);
     for (int c = 0; c < g->columnCount(); ++c) {
         int larghezza = g->columnWidth(c);
         for (int r = 0; r < g->rowCount(); ++r)
             if (const QTableWidgetItem* cella = g->item(r, c))
-                larghezza = std::max(larghezza, LarghezzaCella(g, cella->text()));
+                larghezza = std::max(larghezza, misura.Larghezza(cella->text()));
         g->setColumnWidth(c, larghezza);
     }
 }
