@@ -90,9 +90,10 @@ void Stampante::PaintPicture(const QImage& immagine)
     const double altezza = twips(immagine.height(), immagine.dotsPerMeterY());
     const double x = x_ * TwipsPerUnita();
     double scala = 1;
-    if (larghezza > 0 && altezza > 0)
-        scala = std::clamp(std::min((LarghezzaStampabileTwips() - x) / larghezza, (AltezzaStampabileTwips() - y_) / altezza),
-                           0.0, 1.0);
+    if (larghezza > 0 && altezza > 0) {
+        const double inLarghezza = (LarghezzaStampabileTwips() - x) / larghezza;
+        scala = std::clamp(std::min(inLarghezza, (AltezzaStampabileTwips() - y_) / altezza), 0.0, 1.0);
+    }
     Apri();
     DipingiImmagine(immagine, QRectF(x, y_, larghezza * scala, altezza * scala));
     x_ = 0;

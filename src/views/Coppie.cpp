@@ -306,6 +306,7 @@ bool Coppie::eventFilter(QObject* oggetto, QEvent* evento)
             evento->accept();
             return true;
         }
+        // The platform may deliver the Menu key as a context menu event instead.
         if (evento->type() == QEvent::ContextMenu
             && static_cast<QContextMenuEvent*>(evento)->reason() == QContextMenuEvent::Keyboard) {
             const QKeyEvent menu(QEvent::KeyPress, Qt::Key_Menu, Qt::NoModifier);

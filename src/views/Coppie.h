@@ -5,11 +5,11 @@
 #include <memory>
 
 class Dialoghi;
+class MisuraCelle;
 class MySource;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class MisuraCelle;
-class QKeyEvent;
 class QMenu;
 class QTableWidget;
 
@@ -67,14 +67,16 @@ public:
 
 public slots:
     void Text1_KeyPress(int tasto);
-    // The grid's keys: Enter and F2 correct the current cell, as a double
-    // click; Delete removes its row, as "Elimina riga"; the Menu key and
-    // Shift+F10 open the row's menu. True when the key was one of them.
-    bool DataGrid1_KeyDown(const QKeyEvent& tasto);
     void Text2_KeyPress(int tasto);
     void DataGrid1_Click();
     void DataGrid1_DblClick();
     void DataGrid1_MouseDown(Qt::MouseButton pulsante, const QPoint& posizioneGlobale);
+
+public:
+    // The grid's keys: Enter and F2 correct the current cell, as a double
+    // click; Delete removes its row, as "Elimina riga"; the Menu key and
+    // Shift+F10 open the row's menu. True when the key was one of them.
+    bool DataGrid1_KeyDown(const QKeyEvent& tasto);
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
