@@ -9,6 +9,7 @@
 #include "Twips.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QWindowStateChangeEvent>
 #include <QFrame>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -34,17 +36,26 @@ constexpr double AltezzaValX = 375;
 struct VocePulsante {
     const char* chiave;
     const char* suggerimento;
+    Qt::Key tasto;
 };
 // Left to right.
 constexpr VocePulsante Pulsanti[] = {
-    {"Cancella", "Cancella grafico"},
-    {"Tracciatore", "Abilita/disabilita il collimatore"},
-    {"Disegna", "Disegna in scala 1:1"},
-    {"ZoomArea", "Zoom"},
-    {"AggiungiParticolari", "Aggiiungi particolari al grafico"},
-    {"Differenza", "Differenza tra 2 punti"},
-    {"Griglia", "Aggiungi / togli griglia"},
+    {"Cancella", "Cancella grafico", Qt::Key_Delete},
+    {"Tracciatore", "Abilita/disabilita il collimatore", Qt::Key_T},
+    {"Disegna", "Disegna in scala 1:1", Qt::Key_D},
+    {"ZoomArea", "Zoom", Qt::Key_Z},
+    {"AggiungiParticolari", "Aggiiungi particolari al grafico", Qt::Key_P},
+    {"Differenza", "Differenza tra 2 punti", Qt::Key_F},
+    {"Griglia", "Aggiungi / togli griglia", Qt::Key_G},
 };
+
+// The width a box needs to show its whole text: what Qt's own size hint puts
+// around seventeen 'x', around the text instead, and the cursor after it.
+int LarghezzaPerTesto(const QLineEdit& e)
+{
+    const int intorno = e.sizeHint().width() - QFontMetrics(e.font()).horizontalAdvance(u'x') * 17;
+    return intorno + static_cast<int>(std::ceil(QFontMetricsF(e.font()).horizontalAdvance(e.text()))) + 1;
+}
 
 }  // namespace
 
@@ -70,7 +81,13 @@ void fGrafico::CreaControlli()
     for (const VocePulsante& p : Pulsanti) {
         QAction* a = Toolbar1->addAction(IconaStrumento(QLatin1String(p.chiave)), QString::fromUtf8(p.suggerimento));
         a->setObjectName(QLatin1String(p.chiave));
-        a->setToolTip(QString::fromUtf8(p.suggerimento));
+        // Keys of this window only, wherever its focus is; a text box keeps
+        // the printable keys and Delete for its own typing.
+        a->setShortcut(QKeySequence(p.tasto));
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        a->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(p.suggerimento),
+                                                     a->shortcut().toString(QKeySequence::NativeText)));
+        addAction(a);
     }
     connect(Toolbar1, &QToolBar::actionTriggered, this, &fGrafico::Toolbar1_ButtonClick);
 
@@ -86,10 +103,16 @@ void fGrafico::CreaControlli()
     Picture1->setGeometry(RettangoloDaTwips(SinistraGrafico, AltoGrafico, 6015, 4935, dpi_));
     PictValY->setGeometry(RettangoloDaTwips(0, AltoGrafico, LarghezzaValY, 4935, dpi_));
     PictValX->setGeometry(RettangoloDaTwips(SinistraGrafico, 5640, 6015, AltezzaValX, dpi_));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
     connect(Picture1, &SuperficieDisegno::MouseMove, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) { Picture1_MouseMove(x, y); });
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) { Picture1_MouseMove(x, y); });
     connect(Picture1, &SuperficieDisegno::MouseDown, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers, float x, float y) { Picture1_MouseDown(b, x, y); });
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers, double x, double y) { Picture1_MouseDown(b, x, y); });
+    connect(Picture1, &SuperficieDisegno::CursoreTastiera, this,
+            [this](double x, double y) { EseguiPasso([&] { strumenti_->MostraCursore(x, y); }); });
+    // Esc leaves the tool as "Disegna" does, but keeps the picture.
+    connect(Picture1, &SuperficieDisegno::Esci, this,
+            [this] { EseguiPasso([this] { strumenti_->AzzeraStrumenti(ModoStrumento::Nessuno); }); });
 
     auto cornice = [this](const char* nome, double l, double t, double w, double h) {
         auto* f = new QFrame(this);
@@ -111,6 +134,7 @@ void fGrafico::CreaControlli()
         box->setObjectName(QLatin1String(casella));
         PosizionaTwips(box, l + 480, t, larghezza, 285, dpi_);
         lab->setBuddy(box);
+        connect(box, &QLineEdit::textChanged, this, [this] { DisponiCaselle(); });
         return std::pair{lab, box};
     };
     std::tie(Label1, Text1) = coppia("Label1", "X", "Text1", "", 7200, 960, 855);
@@ -139,7 +163,9 @@ void fGrafico::Form_Load()
         resize(PixelDaTwips(10155, dpi_), PixelDaTwips(5970, dpi_));
     }
     Form_Resize();
-    strumenti_->Fase = 0;
+    strumenti_->Fase = FaseStrumento::Inattiva;
+    // The plot has the keyboard when the window opens.
+    Picture1->setFocus();
     caricato_ = true;
 }
 
@@ -169,49 +195,90 @@ void fGrafico::Form_Resize()
         return;
     const double W = TwipsDaPixel(width(), dpi_);
     const double H = TwipsDaPixel(height(), dpi_);
-    auto sposta = [this](QWidget* w, double sinistra, double alto) {
-        w->move(PixelDaTwips(sinistra, dpi_), PixelDaTwips(alto, dpi_));
-    };
     auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
 
     Toolbar1->setGeometry(0, 0, width(), std::max(pixel(AltezzaBarra), Toolbar1->sizeHint().height()));
     // Below the margins' size the plot keeps a size of zero.
-    const double larghezza = std::max(0.0, W - 3500);
-    const double altezza = std::max(0.0, H - 2000);
-    Picture1->setGeometry(pixel(SinistraGrafico), pixel(AltoGrafico), pixel(larghezza), pixel(altezza));
-    PictValX->setGeometry(pixel(SinistraGrafico), pixel(AltoGrafico + altezza), pixel(larghezza),
-                          pixel(AltezzaValX));
-    PictValY->setGeometry(0, pixel(AltoGrafico), pixel(LarghezzaValY), pixel(altezza));
+    larghezzaGrafico_ = std::max(0.0, W - 3500);
+    altezzaGrafico_ = std::max(0.0, H - 2000);
+    DisponiGrafico();
+    DisponiCaselle();
+    if (caricato_)
+        Ridisegna();
+}
 
+void fGrafico::DisponiGrafico()
+{
+    auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
+    const int sinistra = pixel(SinistraGrafico) + allargamentoValY_;
+    const int larghezza = std::max(0, pixel(larghezzaGrafico_) - allargamentoValY_);
+    Picture1->setGeometry(sinistra, pixel(AltoGrafico), larghezza, pixel(altezzaGrafico_));
+    PictValX->setGeometry(sinistra, pixel(AltoGrafico + altezzaGrafico_), larghezza, pixel(AltezzaValX));
+    PictValY->setGeometry(0, pixel(AltoGrafico), pixel(LarghezzaValY) + allargamentoValY_, pixel(altezzaGrafico_));
+}
+
+void fGrafico::AllargaValY(double yDa, double yA)
+{
+    // The Y strip as wide as its widest label, so that no label is cut; the
+    // plot gives up what the strip takes.
+    const Separatori sep = SeparatoriLocale();
+    double largo = 0.0;
+    for (const PosizioneEtichetta& e : PosizioniEtichette(0.0, 1.0, yDa, yA))
+        largo = std::max(largo, PictValY->DimensioneTesto(QString::fromStdString(FormaStampa(e.y, sep))).width());
+    const int allargamento = std::max(0, static_cast<int>(std::ceil(largo)) - PixelDaTwips(LarghezzaValY, dpi_));
+    if (allargamento != allargamentoValY_) {
+        allargamentoValY_ = allargamento;
+        DisponiGrafico();
+    }
+}
+
+void fGrafico::DisponiCaselle()
+{
+    auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
+    // Each column of boxes as wide as its longest text needs, its design width
+    // at least; what stands right of a wider column moves right by as much and
+    // the frames widen with it.
+    auto colonna = [](int minimo, std::initializer_list<const QLineEdit*> caselle) {
+        int l = minimo;
+        for (const QLineEdit* e : caselle)
+            l = std::max(l, LarghezzaPerTesto(*e));
+        return l;
+    };
+    const int lettura = colonna(pixel(855), {Text1, Text2});
+    const int primi = colonna(pixel(615), {DiffX1, DiffX2, DiffX});
+    const int secondi = colonna(pixel(615), {DiffY1, DiffY2, DiffY});
+    auto metti = [](QWidget* w, int sinistra, int alto, int larghezza) {
+        const QRect r(sinistra, alto, larghezza, w->height());
+        if (w->geometry() != r)
+            w->setGeometry(r);
+    };
+
+    const double s1Sinistra = larghezzaGrafico_ + 850;
     const double s1Alto = AltoGrafico;
-    const double s1Sinistra = larghezza + 850;
-    sposta(Shape1, s1Sinistra, s1Alto);
+    metti(Shape1, pixel(s1Sinistra), pixel(s1Alto), pixel(1575) + lettura - pixel(855));
     const double l1Alto = s1Alto + 300;
-    const double l1Sinistra = s1Sinistra + 150;
-    sposta(Label1, l1Sinistra, l1Alto);
-    sposta(Label2, l1Sinistra, l1Alto + 800);
-    sposta(Text1, s1Sinistra + 500, l1Alto);
-    sposta(Text2, s1Sinistra + 500, l1Alto + 800);
+    metti(Label1, pixel(s1Sinistra + 150), pixel(l1Alto), Label1->width());
+    metti(Label2, pixel(s1Sinistra + 150), pixel(l1Alto + 800), Label2->width());
+    metti(Text1, pixel(s1Sinistra + 500), pixel(l1Alto), lettura);
+    metti(Text2, pixel(s1Sinistra + 500), pixel(l1Alto + 800), lettura);
 
     const double s2Alto = s1Alto + 2500;
-    sposta(Shape2, s1Sinistra, s2Alto);
-    const double l3Alto = s2Alto + 300;
-    const double l3Sinistra = s1Sinistra + 150;
+    metti(Shape2, pixel(s1Sinistra), pixel(s2Alto), pixel(2655) + primi - pixel(615) + secondi - pixel(615));
     const std::pair<QLabel*, QLineEdit*> gruppo[3][2] = {
         {{Label3, DiffX1}, {Label6, DiffY1}},
         {{Label4, DiffX2}, {Label5, DiffY2}},
         {{Label7, DiffX}, {Label8, DiffY}},
     };
     for (int riga = 0; riga < 3; ++riga) {
+        const int alto = pixel(s2Alto + 300 + 800 * riga);
         for (int colonna = 0; colonna < 2; ++colonna) {
-            const double alto = l3Alto + 800 * riga;
-            const double sinistra = l3Sinistra + 1200 * colonna;
-            sposta(gruppo[riga][colonna].first, sinistra, alto);
-            sposta(gruppo[riga][colonna].second, sinistra + 450, alto);
+            const double sinistra = s1Sinistra + 150 + 1200 * colonna;
+            const int spinta = colonna == 1 ? primi - pixel(615) : 0;
+            metti(gruppo[riga][colonna].first, pixel(sinistra) + spinta, alto, gruppo[riga][colonna].first->width());
+            metti(gruppo[riga][colonna].second, pixel(sinistra + 450) + spinta, alto,
+                  colonna == 0 ? primi : secondi);
         }
     }
-    if (caricato_)
-        Ridisegna();
 }
 
 ContestoGrafico fGrafico::Contesto()
@@ -241,9 +308,10 @@ void fGrafico::ConsolidaSuperfici()
 void fGrafico::DisegnaGrafico()
 {
     CancellaGrafico();
-    const Polinomio* pol = programma_.polinomio.get();
+    const Polinomio* pol = PolinomioAdattato(programma_.polinomio.get());
     FinestraCompleta(grafico_, *programma_.terne, pol);
     grafico_.GraficoZoommato = false;
+    AllargaValY(grafico_.YMin, grafico_.YMax);
     ContestoGrafico c = Contesto();
     ImpostaScala(c);
     const double da = grafico_.XMin - grafico_.MargineX;
@@ -263,21 +331,22 @@ void fGrafico::DisegnaZoom()
         std::swap(s.Angolo1X, s.Angolo2X);
     if (s.Angolo1Y > s.Angolo2Y)
         std::swap(s.Angolo1Y, s.Angolo2Y);
-    grafico_.XMax = s.Angolo2X / grafico_.ScalaX;
-    grafico_.XMin = s.Angolo1X / grafico_.ScalaX;
-    grafico_.YMax = s.Angolo2Y / grafico_.ScalaY;
-    grafico_.YMin = s.Angolo1Y / grafico_.ScalaY;
+    grafico_.XMax = s.Angolo2X;
+    grafico_.XMin = s.Angolo1X;
+    grafico_.YMax = s.Angolo2Y;
+    grafico_.YMin = s.Angolo1Y;
     // Two clicks on one spot pick an empty rectangle.
     AllargaIntervallo(grafico_.XMin, grafico_.XMax);
     AllargaIntervallo(grafico_.YMin, grafico_.YMax);
     CalcolaScale(grafico_);
     grafico_.GraficoZoommato = true;
     CancellaGrafico();
+    AllargaValY(grafico_.YMin, grafico_.YMax);
     ContestoGrafico c = Contesto();
     ImpostaScala(c);
     DisegnaPunti(c, *programma_.terne, grafico_.XMin, grafico_.XMax, grafico_.YMin, grafico_.YMax);
-    if (programma_.polinomio)
-        DisegnaCurva(c, *programma_.polinomio, grafico_.XMin, grafico_.XMax);
+    if (const Polinomio* pol = PolinomioAdattato(programma_.polinomio.get()))
+        DisegnaCurva(c, *pol, grafico_.XMin, grafico_.XMax);
     ConsolidaSuperfici();
     AbilitaPulsanti(true, false, true);
     Picture1->AbilitaMouse(true);
@@ -287,10 +356,10 @@ void fGrafico::Ridisegna()
 {
     if (grafico_.GraficoZoommato) {
         StrumentiGrafico& s = *strumenti_;
-        s.Angolo1X = grafico_.ScalaX * grafico_.VistaSinistra;
-        s.Angolo1Y = grafico_.ScalaY * grafico_.VistaAlto;
-        s.Angolo2X = grafico_.ScalaX * grafico_.VistaDestra;
-        s.Angolo2Y = grafico_.ScalaY * grafico_.VistaBasso;
+        s.Angolo1X = grafico_.VistaSinistra();
+        s.Angolo1Y = grafico_.VistaAlto();
+        s.Angolo2X = grafico_.VistaDestra();
+        s.Angolo2Y = grafico_.VistaBasso();
         DisegnaZoom();
     } else {
         DisegnaGrafico();
@@ -352,19 +421,20 @@ void fGrafico::Toolbar1_ButtonClick(QAction* pulsante)
     if (chiave == QLatin1String("Cancella")) {
         EseguiPasso([&] { CancellaGrafico(); });
     } else if (chiave == QLatin1String("Disegna")) {
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("Nessuno")); });
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::Nessuno); });
         EseguiPasso([&] { DisegnaGrafico(); });
     } else if (chiave == QLatin1String("Tracciatore")) {
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("Collimatore")); });
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::Collimatore); });
         EseguiPasso([&] { s.CambiaCollimatore(); });
     } else if (chiave == QLatin1String("ZoomArea")) {
         EseguiPasso([&] { Picture1->Pulisci(); });
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("ZoomArea")); });
-        s.Fase = 1;
-        grafico_.ZoomRettangoloAttivo = true;
+        // Every tool off, a zoom already picking too: this one starts afresh.
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::Nessuno); });
+        s.Fase = FaseStrumento::PrimoClic;
+        grafico_.Strumento = ModoStrumento::ZoomRettangolo;
     } else if (chiave == QLatin1String("Differenza")) {
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("CollimatoreDifferenza")); });
-        s.Fase = 1;
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::CollimatoreDifferenza); });
+        s.Fase = FaseStrumento::PrimoClic;
         EseguiPasso([&] { Ridisegna(); });
         EseguiPasso([&] { s.CambiaDifferenza(); });
     } else if (chiave == QLatin1String("Griglia")) {
@@ -376,12 +446,12 @@ void fGrafico::Toolbar1_ButtonClick(QAction* pulsante)
     // "AggiungiParticolari" offers nothing yet.
 }
 
-void fGrafico::Picture1_MouseMove(float X, float Y)
+void fGrafico::Picture1_MouseMove(double X, double Y)
 {
     EseguiPasso([&] { strumenti_->MouseMove(X, Y); });
 }
 
-void fGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, float X, float Y)
+void fGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y)
 {
     EseguiPasso([&] { strumenti_->MouseDown(pulsante, X, Y); });
 }

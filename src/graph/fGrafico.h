@@ -78,8 +78,13 @@ private:
     void DisegnaZoom();
     void Ridisegna();
     void CancellaGrafico();
-    void Picture1_MouseMove(float X, float Y);
-    void Picture1_MouseDown(Qt::MouseButton pulsante, float X, float Y);
+    // The plot and its strips; the readout and difference boxes beside them,
+    // each column as wide as its text needs.
+    void DisponiGrafico();
+    void AllargaValY(double yDa, double yA);
+    void DisponiCaselle();
+    void Picture1_MouseMove(double X, double Y);
+    void Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y);
     void AbilitaPulsanti(bool tracciatore, bool zoom, bool cancella);
     void ConsolidaSuperfici();
     ContestoGrafico Contesto();
@@ -91,4 +96,7 @@ private:
     std::unique_ptr<StrumentiGrafico> strumenti_;
     bool caricato_ = false;
     double dpi_ = 96.0;
+    double larghezzaGrafico_ = 0.0;  // the plot's size as designed, twips
+    double altezzaGrafico_ = 0.0;
+    int allargamentoValY_ = 0;  // pixels the Y strip takes from the plot for its labels
 };
