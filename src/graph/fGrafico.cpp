@@ -235,49 +235,57 @@ void fGrafico::AllargaValY(double yDa, double yA)
 void fGrafico::DisponiCaselle()
 {
     auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
-    // Each column of boxes as wide as its longest text needs, its design width
-    // at least; what stands right of a wider column moves right by as much and
-    // the frames widen with it.
-    auto colonna = [](int minimo, std::initializer_list<const QLineEdit*> caselle) {
-        int l = minimo;
+    auto metti = [](QWidget* w, int sinistra, int alto, int larghezza, int altezza) {
+        const QRect r(sinistra, alto, larghezza, altezza);
+        if (w->geometry() != r)
+            w->setGeometry(r);
+    };
+    auto necessaria = [](std::initializer_list<const QLineEdit*> caselle) {
+        int l = 0;
         for (const QLineEdit* e : caselle)
             l = std::max(l, LarghezzaPerTesto(*e));
         return l;
     };
-    const int lettura = colonna(pixel(855), {Text1, Text2});
-    const int primi = colonna(pixel(615), {DiffX1, DiffX2, DiffX});
-    const int secondi = colonna(pixel(615), {DiffY1, DiffY2, DiffY});
-    auto metti = [](QWidget* w, int sinistra, int alto, int larghezza) {
-        const QRect r(sinistra, alto, larghezza, w->height());
-        if (w->geometry() != r)
-            w->setGeometry(r);
-    };
-
+    // The boxes grow to their texts, their design widths at least, as far as
+    // the window reaches; the frames widen with them.
     const double s1Sinistra = larghezzaGrafico_ + 850;
-    const double s1Alto = AltoGrafico;
-    metti(Shape1, pixel(s1Sinistra), pixel(s1Alto), pixel(1575) + lettura - pixel(855));
-    const double l1Alto = s1Alto + 300;
-    metti(Label1, pixel(s1Sinistra + 150), pixel(l1Alto), Label1->width());
-    metti(Label2, pixel(s1Sinistra + 150), pixel(l1Alto + 800), Label2->width());
-    metti(Text1, pixel(s1Sinistra + 500), pixel(l1Alto), lettura);
-    metti(Text2, pixel(s1Sinistra + 500), pixel(l1Alto + 800), lettura);
+    const int spazio = width() - pixel(s1Sinistra);
+    const int sinistra = pixel(s1Sinistra);
 
+    const double s1Alto = AltoGrafico;
+    const int lettura = std::max(pixel(855), std::min(necessaria({Text1, Text2}), spazio - pixel(1575 - 855)));
+    metti(Shape1, sinistra, pixel(s1Alto), pixel(1575) + lettura - pixel(855), Shape1->height());
+    const double l1Alto = s1Alto + 300;
+    metti(Label1, pixel(s1Sinistra + 150), pixel(l1Alto), Label1->width(), Label1->height());
+    metti(Label2, pixel(s1Sinistra + 150), pixel(l1Alto + 800), Label2->width(), Label2->height());
+    metti(Text1, pixel(s1Sinistra + 500), pixel(l1Alto), lettura, Text1->height());
+    metti(Text2, pixel(s1Sinistra + 500), pixel(l1Alto + 800), lettura, Text2->height());
+
+    // The difference group in its two columns while its texts fit them; else
+    // in one, X1, Y1, X2, Y2 in the frame and DX, DY below it, as wide as the
+    // window lets it be.
     const double s2Alto = s1Alto + 2500;
-    metti(Shape2, pixel(s1Sinistra), pixel(s2Alto), pixel(2655) + primi - pixel(615) + secondi - pixel(615));
-    const std::pair<QLabel*, QLineEdit*> gruppo[3][2] = {
-        {{Label3, DiffX1}, {Label6, DiffY1}},
-        {{Label4, DiffX2}, {Label5, DiffY2}},
-        {{Label7, DiffX}, {Label8, DiffY}},
-    };
-    for (int riga = 0; riga < 3; ++riga) {
-        const int alto = pixel(s2Alto + 300 + 800 * riga);
-        for (int colonna = 0; colonna < 2; ++colonna) {
-            const double sinistra = s1Sinistra + 150 + 1200 * colonna;
-            const int spinta = colonna == 1 ? primi - pixel(615) : 0;
-            metti(gruppo[riga][colonna].first, pixel(sinistra) + spinta, alto, gruppo[riga][colonna].first->width());
-            metti(gruppo[riga][colonna].second, pixel(sinistra + 450) + spinta, alto,
-                  colonna == 0 ? primi : secondi);
-        }
+    const std::pair<QLabel*, QLineEdit*> gruppo[6] = {{Label3, DiffX1}, {Label6, DiffY1}, {Label4, DiffX2},
+                                                      {Label5, DiffY2}, {Label7, DiffX},  {Label8, DiffY}};
+    const int larghezza = necessaria({DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY});
+    const bool dueColonne = larghezza <= pixel(615);
+    const int casella = dueColonne ? pixel(615) : std::max(pixel(615), std::min(larghezza, spazio - pixel(600 + 150)));
+    for (int i = 0; i < 6; ++i) {
+        const double alto = dueColonne ? s2Alto + 300 + 800 * (i / 2) : s2Alto + 300 + 400 * i + (i >= 4 ? 400 : 0);
+        const double l = s1Sinistra + 150 + (dueColonne ? 1200 * (i % 2) : 0);
+        QLabel* etichetta = gruppo[i].first;
+        metti(etichetta, pixel(l), pixel(alto), etichetta->width(), etichetta->height());
+        metti(gruppo[i].second, pixel(l + 450), pixel(alto), casella, gruppo[i].second->height());
+    }
+    metti(Shape2, sinistra, pixel(s2Alto), dueColonne ? pixel(2655) : pixel(600 + 150) + casella,
+          pixel(dueColonne ? 1575 : 1975));
+
+    // A text still too long for its box shows its leading digits, and whole in the tooltip.
+    for (QLineEdit* e : {Text1, Text2, DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY}) {
+        const bool lunga = LarghezzaPerTesto(*e) > e->width();
+        e->setToolTip(lunga ? e->text() : QString());
+        if (lunga && !e->hasFocus())
+            e->setCursorPosition(0);
     }
 }
 
