@@ -49,12 +49,10 @@ constexpr VocePulsante Pulsanti[] = {
     {"Griglia", "Aggiungi / togli griglia", Qt::Key_G},
 };
 
-// The width a box needs to show its whole text: what Qt's own size hint puts
-// around seventeen 'x', around the text instead, and the cursor after it.
-int LarghezzaPerTesto(const QLineEdit& e)
+// What Qt's own size hint puts around seventeen 'x' of a box.
+int IntornoTesto(const QLineEdit& e)
 {
-    const int intorno = e.sizeHint().width() - QFontMetrics(e.font()).horizontalAdvance(u'x') * 17;
-    return intorno + static_cast<int>(std::ceil(QFontMetricsF(e.font()).horizontalAdvance(e.text()))) + 1;
+    return e.sizeHint().width() - QFontMetrics(e.font()).horizontalAdvance(u'x') * 17;
 }
 
 }  // namespace
@@ -134,7 +132,6 @@ void fGrafico::CreaControlli()
         box->setObjectName(QLatin1String(casella));
         PosizionaTwips(box, l + 480, t, larghezza, 285, dpi_);
         lab->setBuddy(box);
-        connect(box, &QLineEdit::textChanged, this, [this] { DisponiCaselle(); });
         return std::pair{lab, box};
     };
     std::tie(Label1, Text1) = coppia("Label1", "X", "Text1", "", 7200, 960, 855);
@@ -145,6 +142,8 @@ void fGrafico::CreaControlli()
     std::tie(Label5, DiffY2) = coppia("Label5", "Y2", "DiffY2", "0", 8400, 2880, 615);
     std::tie(Label7, DiffX) = coppia("Label7", "DX", "DiffX", "0", 7200, 3360, 615);
     std::tie(Label8, DiffY) = coppia("Label8", "DY", "DiffY", "0", 8400, 3360, 615);
+    for (size_t i = 0; i < necessarie_.size(); ++i)
+        connect(Caselle()[i], &QLineEdit::textChanged, this, [this, i] { CasellaCambiata(i); });
 }
 
 void fGrafico::Form_Load()
@@ -202,6 +201,9 @@ void fGrafico::Form_Resize()
     larghezzaGrafico_ = std::max(0.0, W - 3500);
     altezzaGrafico_ = std::max(0.0, H - 2000);
     DisponiGrafico();
+    intorno_ = IntornoTesto(*Text1);
+    for (size_t i = 0; i < necessarie_.size(); ++i)
+        necessarie_[i] = Necessaria(*Caselle()[i]);
     DisponiCaselle();
     if (caricato_)
         Ridisegna();
@@ -232,6 +234,47 @@ void fGrafico::AllargaValY(double yDa, double yA)
     }
 }
 
+std::array<QLineEdit*, 8> fGrafico::Caselle() const
+{
+    return {Text1, Text2, DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY};
+}
+
+int fGrafico::Necessaria(const QLineEdit& e) const
+{
+    // The text and the cursor after it. Character by character, which spares
+    // the shaping of the whole text at every move of the mouse; a pixel more
+    // for the kerning that leaves out.
+    const QFontMetricsF metriche(e.font());
+    double testo = 0.0;
+    for (const QChar c : e.text())
+        testo += metriche.horizontalAdvance(c);
+    return intorno_ + static_cast<int>(std::ceil(testo)) + 2;
+}
+
+void fGrafico::CasellaCambiata(size_t i)
+{
+    // A text as wide as the one before leaves the layout as it is: the
+    // tracker writes two boxes at every move of the mouse.
+    const int n = Necessaria(*Caselle()[i]);
+    if (n != necessarie_[i]) {
+        necessarie_[i] = n;
+        DisponiCaselle();
+    } else {
+        MostraInizio(*Caselle()[i], n);
+    }
+}
+
+void fGrafico::MostraInizio(QLineEdit& e, int necessaria)
+{
+    // A text still too long for its box shows its leading digits, and whole in the tooltip.
+    const bool lunga = necessaria > e.width();
+    const QString suggerimento = lunga ? e.text() : QString();
+    if (e.toolTip() != suggerimento)
+        e.setToolTip(suggerimento);
+    if (lunga && !e.hasFocus())
+        e.setCursorPosition(0);
+}
+
 void fGrafico::DisponiCaselle()
 {
     auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
@@ -240,11 +283,9 @@ void fGrafico::DisponiCaselle()
         if (w->geometry() != r)
             w->setGeometry(r);
     };
-    auto necessaria = [](std::initializer_list<const QLineEdit*> caselle) {
-        int l = 0;
-        for (const QLineEdit* e : caselle)
-            l = std::max(l, LarghezzaPerTesto(*e));
-        return l;
+    auto necessaria = [this](size_t da, size_t a) {
+        return *std::max_element(necessarie_.begin() + static_cast<std::ptrdiff_t>(da),
+                                 necessarie_.begin() + static_cast<std::ptrdiff_t>(a));
     };
     // The boxes grow to their texts, their design widths at least, as far as
     // the window reaches; the frames widen with them.
@@ -253,7 +294,7 @@ void fGrafico::DisponiCaselle()
     const int sinistra = pixel(s1Sinistra);
 
     const double s1Alto = AltoGrafico;
-    const int lettura = std::max(pixel(855), std::min(necessaria({Text1, Text2}), spazio - pixel(1575 - 855)));
+    const int lettura = std::max(pixel(855), std::min(necessaria(0, 2), spazio - pixel(1575 - 855)));
     metti(Shape1, sinistra, pixel(s1Alto), pixel(1575) + lettura - pixel(855), Shape1->height());
     const double l1Alto = s1Alto + 300;
     metti(Label1, pixel(s1Sinistra + 150), pixel(l1Alto), Label1->width(), Label1->height());
@@ -267,7 +308,7 @@ void fGrafico::DisponiCaselle()
     const double s2Alto = s1Alto + 2500;
     const std::pair<QLabel*, QLineEdit*> gruppo[6] = {{Label3, DiffX1}, {Label6, DiffY1}, {Label4, DiffX2},
                                                       {Label5, DiffY2}, {Label7, DiffX},  {Label8, DiffY}};
-    const int larghezza = necessaria({DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY});
+    const int larghezza = necessaria(2, 8);
     const bool dueColonne = larghezza <= pixel(615);
     const int casella = dueColonne ? pixel(615) : std::max(pixel(615), std::min(larghezza, spazio - pixel(600 + 150)));
     for (int i = 0; i < 6; ++i) {
@@ -280,13 +321,8 @@ void fGrafico::DisponiCaselle()
     metti(Shape2, sinistra, pixel(s2Alto), dueColonne ? pixel(2655) : pixel(600 + 150) + casella,
           pixel(dueColonne ? 1575 : 1975));
 
-    // A text still too long for its box shows its leading digits, and whole in the tooltip.
-    for (QLineEdit* e : {Text1, Text2, DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY}) {
-        const bool lunga = LarghezzaPerTesto(*e) > e->width();
-        e->setToolTip(lunga ? e->text() : QString());
-        if (lunga && !e->hasFocus())
-            e->setCursorPosition(0);
-    }
+    for (size_t i = 0; i < necessarie_.size(); ++i)
+        MostraInizio(*Caselle()[i], necessarie_[i]);
 }
 
 ContestoGrafico fGrafico::Contesto()

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class Dialoghi;
@@ -83,6 +84,11 @@ private:
     void DisponiGrafico();
     void AllargaValY(double yDa, double yA);
     void DisponiCaselle();
+    std::array<QLineEdit*, 8> Caselle() const;
+    // The width a box needs to show its whole text.
+    int Necessaria(const QLineEdit& e) const;
+    void CasellaCambiata(size_t i);
+    void MostraInizio(QLineEdit& e, int necessaria);
     void Picture1_MouseMove(double X, double Y);
     void Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y);
     void AbilitaPulsanti(bool tracciatore, bool zoom, bool cancella);
@@ -99,4 +105,6 @@ private:
     double larghezzaGrafico_ = 0.0;  // the plot's size as designed, twips
     double altezzaGrafico_ = 0.0;
     int allargamentoValY_ = 0;  // pixels the Y strip takes from the plot for its labels
+    int intorno_ = 0;  // what a box puts around its text, pixels
+    std::array<int, 8> necessarie_{};  // what each box needs, in the order of Caselle
 };
