@@ -161,6 +161,7 @@ private slots:
             QVERIFY2(Vicino(letti[i], attesi[i], 1e-6), qPrintable(QString("%1: %2").arg(i).arg(letti[i], 0, 'g', 17)));
         for (const QPointF& p : punti)
             QVERIFY(b.colore(p.x(), p.y(), Qt::red));
+        QVERIFY(b.f->PictValX->Testi().size() == 4 && b.f->PictValY->Testi().size() == 5);
         const double xm = g.XMin / 2 + g.XMax / 2, ym = g.YMin / 2 + g.YMax / 2;
         const double x0 = punti[0].x();
         QVERIFY(coefficienti.isEmpty() || b.colore(x0, b.s.polinomio->ValorePolinomio(x0), Qt::black));

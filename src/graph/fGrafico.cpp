@@ -101,6 +101,8 @@ void fGrafico::CreaControlli()
     Picture1->setGeometry(RettangoloDaTwips(SinistraGrafico, AltoGrafico, 6015, 4935, dpi_));
     PictValY->setGeometry(RettangoloDaTwips(0, AltoGrafico, LarghezzaValY, 4935, dpi_));
     PictValX->setGeometry(RettangoloDaTwips(SinistraGrafico, 5640, 6015, AltezzaValX, dpi_));
+    // Made before the boxes, the plot comes first in the focus chain: it has
+    // the keyboard when the window opens.
     Picture1->setFocusPolicy(Qt::StrongFocus);
     connect(Picture1, &SuperficieDisegno::MouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) { Picture1_MouseMove(x, y); });
@@ -163,8 +165,6 @@ void fGrafico::Form_Load()
     }
     Form_Resize();
     strumenti_->Fase = FaseStrumento::Inattiva;
-    // The plot has the keyboard when the window opens.
-    Picture1->setFocus();
     caricato_ = true;
 }
 
@@ -358,8 +358,9 @@ void fGrafico::DisegnaGrafico()
     AllargaValY(grafico_.YMin, grafico_.YMax);
     ContestoGrafico c = Contesto();
     ImpostaScala(c);
-    const double da = grafico_.XMin - grafico_.MargineX;
-    const double a = grafico_.XMax + grafico_.MargineX;
+    // The view's edges: the data window with its margins, within the double range.
+    const double da = grafico_.VistaSinistra();
+    const double a = grafico_.VistaDestra();
     DisegnaPunti(c, *programma_.terne, da, a, grafico_.YMin, grafico_.YMax);
     if (pol)
         DisegnaCurva(c, *pol, da, a);
