@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -345,6 +347,25 @@ void SuperficieDisegno::paintEvent(QPaintEvent* evento)
     QPainter p(this);
     p.setClipRegion(evento->region());
     p.drawImage(QPointF(0, 0), corrente_);
+    // On screen only, never in the pictures: where the keyboard is.
+    if (hasFocus()) {
+        QStyleOptionFocusRect opzioni;
+        opzioni.initFrom(this);
+        opzioni.backgroundColor = coloreSfondo_;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opzioni, &p, this);
+    }
+}
+
+void SuperficieDisegno::focusInEvent(QFocusEvent* evento)
+{
+    QWidget::focusInEvent(evento);
+    update();
+}
+
+void SuperficieDisegno::focusOutEvent(QFocusEvent* evento)
+{
+    QWidget::focusOutEvent(evento);
+    update();
 }
 
 void SuperficieDisegno::resizeEvent(QResizeEvent* evento)

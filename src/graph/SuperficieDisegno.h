@@ -97,6 +97,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     void AdattaImmagini();

@@ -186,6 +186,9 @@ void fGrafico::changeEvent(QEvent* evento)
     if (evento->type() == QEvent::WindowStateChange
         && (static_cast<QWindowStateChangeEvent*>(evento)->oldState() & Qt::WindowMinimized) && !Minimizzata())
         EseguiPasso([this] { Form_Resize(); });
+    // Another font measures the labels and the boxes anew.
+    if (evento->type() == QEvent::FontChange && caricato_)
+        EseguiPasso([this] { Form_Resize(); });
 }
 
 void fGrafico::Form_Resize()
