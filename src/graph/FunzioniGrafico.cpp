@@ -232,7 +232,9 @@ void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, 
     // A label whose value is in view but that would pass its strip's end is
     // moved back onto it, where it still covers its value: cut off, it would
     // read as another number.
-    auto inVista = [](const MappaScala& m, double v) { return std::min(m.Inizio(), m.Fine()) <= v && v <= std::max(m.Inizio(), m.Fine()); };
+    auto inVista = [](const MappaScala& m, double v) {
+        return std::min(m.Inizio(), m.Fine()) <= v && v <= std::max(m.Inizio(), m.Fine());
+    };
     for (const PosizioneEtichetta& e : PosizioniEtichette(da, a, yDa, yA)) {
         if (inVista(g.AsseX, e.x)) {
             c.PictValX.CorrenteX = e.x - spostamentoX;

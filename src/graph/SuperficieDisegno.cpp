@@ -4,8 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QStyle>
-#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -349,10 +347,8 @@ void SuperficieDisegno::paintEvent(QPaintEvent* evento)
     p.drawImage(QPointF(0, 0), corrente_);
     // On screen only, never in the pictures: where the keyboard is.
     if (hasFocus()) {
-        QStyleOptionFocusRect opzioni;
-        opzioni.initFrom(this);
-        opzioni.backgroundColor = coloreSfondo_;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opzioni, &p, this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1.0, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
@@ -394,6 +390,10 @@ void SuperficieDisegno::mousePressEvent(QMouseEvent* evento)
 
 void SuperficieDisegno::keyPressEvent(QKeyEvent* evento)
 {
+    if (evento->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(evento);
+        return;
+    }
     const int passo = evento->modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPointF spostamento;
     switch (evento->key()) {

@@ -307,7 +307,7 @@ void fGrafico::DisponiCaselle()
 
     // The difference group in its two columns while its texts fit them; else
     // in one, X1, Y1, X2, Y2 in the frame and DX, DY below it, as wide as the
-    // window lets it be.
+    // window lets it be and within the window's design height.
     const double s2Alto = s1Alto + 2500;
     const std::pair<QLabel*, QLineEdit*> gruppo[6] = {{Label3, DiffX1}, {Label6, DiffY1}, {Label4, DiffX2},
                                                       {Label5, DiffY2}, {Label7, DiffX},  {Label8, DiffY}};
@@ -315,14 +315,14 @@ void fGrafico::DisponiCaselle()
     const bool dueColonne = larghezza <= pixel(615);
     const int casella = dueColonne ? pixel(615) : std::max(pixel(615), std::min(larghezza, spazio - pixel(600 + 150)));
     for (int i = 0; i < 6; ++i) {
-        const double alto = dueColonne ? s2Alto + 300 + 800 * (i / 2) : s2Alto + 300 + 400 * i + (i >= 4 ? 400 : 0);
+        const double alto = dueColonne ? s2Alto + 300 + 800 * (i / 2) : s2Alto + 300 + 360 * i + (i >= 4 ? 260 : 0);
         const double l = s1Sinistra + 150 + (dueColonne ? 1200 * (i % 2) : 0);
         QLabel* etichetta = gruppo[i].first;
         metti(etichetta, pixel(l), pixel(alto), etichetta->width(), etichetta->height());
         metti(gruppo[i].second, pixel(l + 450), pixel(alto), casella, gruppo[i].second->height());
     }
     metti(Shape2, sinistra, pixel(s2Alto), dueColonne ? pixel(2655) : pixel(600 + 150) + casella,
-          pixel(dueColonne ? 1575 : 1975));
+          pixel(dueColonne ? 1575 : 1800));
 
     for (size_t i = 0; i < necessarie_.size(); ++i)
         MostraInizio(*Caselle()[i], necessarie_[i]);
