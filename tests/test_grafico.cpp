@@ -324,6 +324,7 @@ private slots:
         tasti({Qt::Key_Z});
         tasti({Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Up}, 5);
         const QPointF angolo = qui();
+        QVERIFY(p.Immagine() != p.Sfondo());  // a cross-hair where the first corner will be
         tasti({Qt::Key_Return});
         tasti({Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::Key_Down}, 10);
         const QPointF opposto = qui();
