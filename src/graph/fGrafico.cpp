@@ -187,8 +187,10 @@ void fGrafico::changeEvent(QEvent* evento)
         && (static_cast<QWindowStateChangeEvent*>(evento)->oldState() & Qt::WindowMinimized) && !Minimizzata())
         EseguiPasso([this] { Form_Resize(); });
     // Another font measures the labels and the boxes anew.
-    if (evento->type() == QEvent::FontChange && caricato_)
+    if (evento->type() == QEvent::FontChange && caricato_) {
+        etichetteValY_.clear();
         EseguiPasso([this] { Form_Resize(); });
+    }
 }
 
 void fGrafico::Form_Resize()
@@ -205,6 +207,9 @@ void fGrafico::Form_Resize()
     altezzaGrafico_ = std::max(0.0, H - 2000);
     DisponiGrafico();
     intorno_ = IntornoTesto(*Text1);
+    metricheCaselle_ = QFontMetricsF(Text1->font());
+    for (size_t c = 0; c < larghezze_.size(); ++c)
+        larghezze_[c] = metricheCaselle_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
     for (size_t i = 0; i < necessarie_.size(); ++i)
         necessarie_[i] = Necessaria(*Caselle()[i]);
     DisponiCaselle();
@@ -227,9 +232,15 @@ void fGrafico::AllargaValY(double yDa, double yA)
     // The Y strip as wide as its widest label, so that no label is cut; the
     // plot gives up what the strip takes.
     const Separatori sep = SeparatoriLocale();
-    double largo = 0.0;
+    QStringList etichette;
     for (const PosizioneEtichetta& e : PosizioniEtichette(0.0, 1.0, yDa, yA))
-        largo = std::max(largo, PictValY->DimensioneTesto(QString::fromStdString(FormaStampa(e.y, sep))).width());
+        etichette << QString::fromStdString(FormaStampa(e.y, sep));
+    if (etichette == etichetteValY_)  // a redraw of the same data measures nothing
+        return;
+    etichetteValY_ = etichette;
+    double largo = 0.0;
+    for (const QString& e : etichette)
+        largo = std::max(largo, PictValY->DimensioneTesto(e).width());
     const int allargamento = std::max(0, static_cast<int>(std::ceil(largo)) - PixelDaTwips(LarghezzaValY, dpi_));
     if (allargamento != allargamentoValY_) {
         allargamentoValY_ = allargamento;
@@ -244,13 +255,12 @@ std::array<QLineEdit*, 8> fGrafico::Caselle() const
 
 int fGrafico::Necessaria(const QLineEdit& e) const
 {
-    // The text and the cursor after it. Character by character, which spares
-    // the shaping of the whole text at every move of the mouse; a pixel more
-    // for the kerning that leaves out.
-    const QFontMetricsF metriche(e.font());
+    // The text and the cursor after it. Character by character from a table,
+    // which spares the shaping of the whole text at every move of the mouse;
+    // a pixel more for the kerning that leaves out.
     double testo = 0.0;
     for (const QChar c : e.text())
-        testo += metriche.horizontalAdvance(c);
+        testo += c.unicode() < larghezze_.size() ? larghezze_[c.unicode()] : metricheCaselle_.horizontalAdvance(c);
     return intorno_ + static_cast<int>(std::ceil(testo)) + 2;
 }
 

@@ -4,7 +4,9 @@
 #include "StatoGrafico.h"
 #include "StrumentiGrafico.h"
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -105,6 +107,9 @@ private:
     double larghezzaGrafico_ = 0.0;  // the plot's size as designed, twips
     double altezzaGrafico_ = 0.0;
     int allargamentoValY_ = 0;  // pixels the Y strip takes from the plot for its labels
+    QStringList etichetteValY_;  // the labels that width is for
     int intorno_ = 0;  // what a box puts around its text, pixels
+    QFontMetricsF metricheCaselle_{QFont()};  // the boxes' font
+    std::array<double, 128> larghezze_{};      // and its ASCII characters' widths
     std::array<int, 8> necessarie_{};  // what each box needs, in the order of Caselle
 };
