@@ -75,7 +75,7 @@ void BM_MovimentoCollimatore(benchmark::State& state)
                            Qt::NoModifier);
         QCoreApplication::sendEvent(&p, &evento);
     }
-    if (!b.g.CollimatoreAttivo)
+    if (b.g.Strumento != ModoStrumento::Collimatore)
         state.SkipWithError("collimatore spento");
 }
 BENCHMARK(BM_MovimentoCollimatore)->Unit(benchmark::kMicrosecond);

@@ -29,7 +29,7 @@ inline std::unique_ptr<Polinomio> Polinomiale(const Numeri& c)
 // The device pixel under a user position.
 inline QPoint Pixel(SuperficieDisegno& s, double x, double y)
 {
-    const QPointF d = s.Mappa().VersoDispositivo(x, y) * s.Immagine().devicePixelRatio();
+    const QPointF d = s.VersoDispositivo(x, y) * s.Immagine().devicePixelRatio();
     return {static_cast<int>(std::floor(d.x())), static_cast<int>(std::floor(d.y()))};
 }
 
@@ -52,10 +52,10 @@ struct Mano {
     const StatoGrafico* sg = nullptr;
 
     void premi(const char* chiave) { QTest::mouseClick(fin->Toolbar1->widgetForAction(fin->Pulsante(QLatin1String(chiave))), Qt::LeftButton); }
-    QPoint punto(double x, double y) const { return fin->Picture1->Mappa().VersoDispositivo(sg->ScalaX * x, sg->ScalaY * y).toPoint(); }
+    QPoint punto(double x, double y) const { return fin->Picture1->VersoDispositivo(x, y).toPoint(); }
     void muovi(double x, double y) { QTest::mouseMove(fin->Picture1, punto(x, y)); }
     void clicca(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(fin->Picture1, b, {}, punto(x, y)); }
-    QPoint pixel(double x, double y) const { return Pixel(*fin->Picture1, sg->ScalaX * x, sg->ScalaY * y); }
+    QPoint pixel(double x, double y) const { return Pixel(*fin->Picture1, x, y); }
     bool colore(double x, double y, QColor c) const { return ColoreIn(fin->Picture1->Immagine(), pixel(x, y), c); }
     // Enabled buttons, left to right, as '1' and '0'.
     QString accesi() const

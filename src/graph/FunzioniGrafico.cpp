@@ -4,7 +4,7 @@
 #include "SuperficieDisegno.h"
 #include "XYPoli.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -51,26 +51,26 @@ Estremi EstremiPolinomio(const Polinomio& pol, double da, double a, float passo)
     return e;
 }
 
-float Scala(float estensione, double minimo, double massimo)
+// A sum beyond the double range leaves no usable multiplier: 1 then.
+double Scala(double estensione, double minimo, double massimo)
 {
-    const float s = static_cast<float>(static_cast<double>(estensione - 10 - 10) / (std::abs(minimo) + massimo));
-    // Data beyond the single-precision range has no usable scale; the drawing
-    // then shows nothing rather than fail.
-    return std::isfinite(s) && s > 0.0f ? s : 1.0f;
+    const double s = (estensione - 10 - 10) / (std::abs(minimo) + massimo);
+    return std::isfinite(s) && s > 0.0 ? s : 1.0;
 }
 
-// The view edges are single precision: a range narrow for its magnitude can
-// collapse there, and is widened like an empty data range.
-void AllargaVista(float& minimo, float& massimo)
+// An edge beyond the double range stops at its end.
+double Limita(double v)
 {
-    if (massimo > minimo)
-        return;
-    double a = minimo;
-    double b = a;
-    AllargaIntervallo(a, b);
-    minimo = static_cast<float>(a);
-    massimo = static_cast<float>(b);
+    constexpr double Massimo = std::numeric_limits<double>::max();
+    return std::clamp(v, -Massimo, Massimo);
 }
+
+// Each label's top-left corner stands a fixed share of its strip from its
+// value, towards the strip's start: left of it on the X strip, above it on the
+// Y strip. They are the example's offsets (1 of its 80 surface units across, 2
+// of its 62,7 up), so that its picture stays as it always was.
+constexpr double QuotaEtichettaX = 0.0125;
+constexpr double QuotaEtichettaY = 0.0319004;
 
 }  // namespace
 
@@ -128,15 +128,20 @@ void AllargaIntervallo(double& minimo, double& massimo)
     massimo = v + d;
 }
 
+const Polinomio* PolinomioAdattato(const Polinomio* pol)
+{
+    return pol && pol->NumeroElementi() > 0 ? pol : nullptr;
+}
+
 void FinestraCompleta(StatoGrafico& g, const XYPoli& terne, const Polinomio* pol)
 {
     MassimoTerne(terne, g.XMax, g.YMax);
     MinimoTerne(terne, g.XMin, g.YMin);
     g.PMax = NaN;
     g.PMin = NaN;
-    if (pol) {
+    if (const Polinomio* p = PolinomioAdattato(pol)) {
         // One pass for both: the same samples as MassimoPolinomio and MinimoPolinomio.
-        const Estremi e = EstremiPolinomio(*pol, g.XMin, g.XMax, g.PassoGrafico);
+        const Estremi e = EstremiPolinomio(*p, g.XMin, g.XMax, g.PassoGrafico);
         g.PMax = e.massimo;
         g.PMin = e.minimo;
     }
@@ -156,31 +161,24 @@ void FinestraCompleta(StatoGrafico& g, const XYPoli& terne, const Polinomio* pol
 
 void CalcolaScale(StatoGrafico& g)
 {
-    g.ScalaX = Scala(g.EstensioneX, g.XMin, g.XMax);
-    g.ScalaY = Scala(g.EstensioneY, g.YMin, g.YMax);
+    g.AsseX = MappaScala(g.VistaSinistra(), g.VistaDestra(), Scala(g.EstensioneX, g.XMin, g.XMax));
+    g.AsseY = MappaScala(g.VistaAlto(), g.VistaBasso(), Scala(g.EstensioneY, g.YMin, g.YMax));
 }
 
 void ImpostaScala(ContestoGrafico& c)
 {
     StatoGrafico& g = c.stato;
-    g.AmpiezzaX = static_cast<float>(g.XMax - g.XMin);
-    g.AmpiezzaY = static_cast<float>(g.YMax - g.YMin);
-    g.MargineX = g.GraficoZoommato ? 0.0f : g.AmpiezzaX / 8;
-    g.MargineY = g.GraficoZoommato ? 0.0f : g.AmpiezzaY / 8;
-    g.VistaSinistra = static_cast<float>(g.XMin - g.MargineX);
-    g.VistaAlto = static_cast<float>(g.YMax + g.MargineY);
-    g.VistaDestra = static_cast<float>(g.XMax + g.MargineX);
-    g.VistaBasso = static_cast<float>(g.YMin - g.MargineY);
-    AllargaVista(g.VistaSinistra, g.VistaDestra);
-    AllargaVista(g.VistaBasso, g.VistaAlto);
+    g.AmpiezzaX = g.XMax - g.XMin;
+    g.AmpiezzaY = g.YMax - g.YMin;
+    // An eighth of each bound apart: finite even where the width is not.
+    g.MargineX = g.GraficoZoommato ? 0.0 : g.XMax / 8 - g.XMin / 8;
+    g.MargineY = g.GraficoZoommato ? 0.0 : g.YMax / 8 - g.YMin / 8;
+    g.AsseX = MappaScala(Limita(g.XMin - g.MargineX), Limita(g.XMax + g.MargineX), g.ScalaX());
+    g.AsseY = MappaScala(Limita(g.YMax + g.MargineY), Limita(g.YMin - g.MargineY), g.ScalaY());
 
-    const float sinistra = g.ScalaX * g.VistaSinistra;
-    const float destra = g.ScalaX * g.VistaDestra;
-    const float alto = g.ScalaY * g.VistaAlto;
-    const float basso = g.ScalaY * g.VistaBasso;
-    c.Picture1.Scala(sinistra, alto, destra, basso);
-    c.PictValX.Scala(sinistra, 10, destra, 0);
-    c.PictValY.Scala(0, alto, 10, basso);
+    c.Picture1.Scala(g.AsseX, g.AsseY);
+    c.PictValX.Scala(g.AsseX, MappaScala(10, 0));
+    c.PictValY.Scala(MappaScala(0, 10), g.AsseY);
     DisegnaAssi(c);
 }
 
@@ -188,36 +186,37 @@ void DisegnaAssi(ContestoGrafico& c)
 {
     const StatoGrafico& g = c.stato;
     c.Picture1.Stile = SuperficieDisegno::StileLinea::Continuo;
-    c.Picture1.Linea(g.ScalaX * g.VistaSinistra, 0, g.ScalaX * g.VistaDestra, 0);
-    c.Picture1.Linea(0, g.ScalaY * g.VistaBasso, 0, g.ScalaY * g.VistaAlto);
+    c.Picture1.Linea(g.VistaSinistra(), 0, g.VistaDestra(), 0);
+    c.Picture1.Linea(0, g.VistaBasso(), 0, g.VistaAlto());
+}
+
+int DecimaliEtichette(double passo)
+{
+    if (!(passo > 0.0) || !std::isfinite(passo))
+        return 1;
+    // Beyond the decimals rounding can give, the labels keep their values.
+    return static_cast<int>(std::clamp(std::ceil(1.0 - std::log10(passo)), 1.0, 22.0));
 }
 
 std::array<PosizioneEtichetta, 5> PosizioniEtichette(double da, double a, double yDa, double yA)
 {
-    const float passoX = static_cast<float>((a - da) / 4);
-    const float passoY = static_cast<float>((yA - yDa) / 4);
-    float xv = static_cast<float>(da + (a - da) / 10);
+    // Each bound divided first, so that a range across the whole double range stays finite.
+    const double passoX = a / 4 - da / 4;
+    const double passoY = yA / 4 - yDa / 4;
+    const int decimaliX = DecimaliEtichette(passoX);
+    const int decimaliY = DecimaliEtichette(passoY);
+    double xv = da + (a / 10 - da / 10);
     double yv = yDa;
     std::array<PosizioneEtichetta, 5> p{};
     for (PosizioneEtichetta& e : p) {
-        xv = static_cast<float>(Arrotonda(xv, 1));
+        xv = Arrotonda(xv, decimaliX);
         e.x = xv;
         xv = xv + passoX;
-        yv = Arrotonda(yv, 1);
+        yv = Arrotonda(yv, decimaliY);
         e.y = yv;
         yv = yv + passoY;
     }
     return p;
-}
-
-std::string TestoEtichettaX(float valore, const Separatori& sep)
-{
-    char buf[32];
-    const auto fine = std::to_chars(buf, buf + sizeof buf, static_cast<double>(valore),
-                                    std::chars_format::general, 7).ptr;
-    double sette = 0.0;
-    std::from_chars(buf, fine, sette);
-    return FormaStampa(std::isfinite(valore) ? sette : static_cast<double>(valore), sep);
 }
 
 void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, double yDa, double yA)
@@ -226,15 +225,27 @@ void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, 
     for (int32_t i = 0; i < terne.NumeroElementi(); ++i) {
         const double x = terne.X(i);
         if (da < x && x < a)
-            DisegnaPunto(c.Picture1, g.ScalaX * static_cast<float>(x), g.ScalaY * terne.Y(i), 100);
+            DisegnaPunto(c.Picture1, x, terne.Y(i), 100);
     }
+    const double spostamentoX = g.AsseX.Parte(QuotaEtichettaX);
+    const double spostamentoY = g.AsseY.Parte(QuotaEtichettaY);
+    // A label whose value is in view but that would pass its strip's end is
+    // moved back onto it, where it still covers its value: cut off, it would
+    // read as another number.
+    auto inVista = [](const MappaScala& m, double v) {
+        return std::min(m.Inizio(), m.Fine()) <= v && v <= std::max(m.Inizio(), m.Fine());
+    };
     for (const PosizioneEtichetta& e : PosizioniEtichette(da, a, yDa, yA)) {
-        c.PictValX.CorrenteX = g.ScalaX * e.x - 1;
-        c.PictValX.CorrenteY = 8;
-        c.PictValX.Stampa(QString::fromStdString(TestoEtichettaX(e.x, c.sep)));
-        c.PictValY.CorrenteX = 0;
-        c.PictValY.CorrenteY = g.ScalaY * e.y + 2;
-        c.PictValY.Stampa(QString::fromStdString(FormaStampa(e.y, c.sep)));
+        if (inVista(g.AsseX, e.x)) {
+            c.PictValX.CorrenteX = e.x - spostamentoX;
+            c.PictValX.CorrenteY = 8;
+            c.PictValX.Stampa(QString::fromStdString(FormaStampa(e.x, c.sep)), true);
+        }
+        if (inVista(g.AsseY, e.y)) {
+            c.PictValY.CorrenteX = 0;
+            c.PictValY.CorrenteY = e.y - spostamentoY;
+            c.PictValY.Stampa(QString::fromStdString(FormaStampa(e.y, c.sep)), true);
+        }
     }
     if (g.Particolari != 0)
         DisegnaParticolari(c, da, a, yDa, yA);
@@ -246,18 +257,17 @@ void DisegnaPunto(SuperficieDisegno& Picture1, double x, double y, double diviso
     const bool pieno = Picture1.RiempimentoPieno;
     Picture1.ColoreRiempimento = Qt::red;
     Picture1.RiempimentoPieno = true;
-    Picture1.Cerchio(x, y, Picture1.LarghezzaScala() / divisore, Qt::red);
+    Picture1.Cerchio(x, y, 1.0 / divisore, Qt::red);
     Picture1.ColoreRiempimento = riempimento;
     Picture1.RiempimentoPieno = pieno;
 }
 
 void DisegnaCurva(ContestoGrafico& c, const Polinomio& pol, double da, double a)
 {
-    const StatoGrafico& g = c.stato;
-    const double h = PassoCampionamento(da, a, g.PassoGrafico);
+    const double h = PassoCampionamento(da, a, c.stato.PassoGrafico);
     c.Picture1.Stile = SuperficieDisegno::StileLinea::Continuo;
-    c.Picture1.CorrenteX = g.ScalaX * da;
-    c.Picture1.CorrenteY = g.ScalaY * pol.ValorePolinomio(da);
+    c.Picture1.CorrenteX = da;
+    c.Picture1.CorrenteY = pol.ValorePolinomio(da);
     // The first step is always drawn, even past a; the others while below a.
     // Vertices go to the surface in batches, so a million samples need no
     // million-entry buffer.
@@ -271,7 +281,7 @@ void DisegnaCurva(ContestoGrafico& c, const Polinomio& pol, double da, double a)
             break;
         primo = false;
         x = dopo;
-        vertici.emplace_back(g.ScalaX * x, g.ScalaY * pol.ValorePolinomio(x));
+        vertici.emplace_back(x, pol.ValorePolinomio(x));
         if (vertici.size() == Lotto) {
             c.Picture1.Spezzata(vertici);
             vertici.clear();
@@ -285,8 +295,8 @@ void DisegnaGriglia(ContestoGrafico& c, double da, double a, double yDa, double 
     const StatoGrafico& g = c.stato;
     for (const PosizioneEtichetta& e : PosizioniEtichette(da, a, yDa, yA)) {
         c.Picture1.Stile = SuperficieDisegno::StileLinea::Tratteggiato;
-        c.Picture1.Linea(g.ScalaX * e.x, g.ScalaY * g.VistaAlto, g.ScalaX * e.x, g.ScalaY * g.VistaBasso);
-        c.Picture1.Linea(g.ScalaX * g.VistaSinistra, g.ScalaY * e.y, g.ScalaX * g.VistaDestra, g.ScalaY * e.y);
+        c.Picture1.Linea(e.x, g.VistaAlto(), e.x, g.VistaBasso());
+        c.Picture1.Linea(g.VistaSinistra(), e.y, g.VistaDestra(), e.y);
         c.Picture1.Stile = SuperficieDisegno::StileLinea::Continuo;
     }
 }

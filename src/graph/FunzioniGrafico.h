@@ -40,28 +40,36 @@ void MinimoPolinomio(const Polinomio& pol, double da, double a, float passo, dou
 // tenth of its magnitude. A range with a width is left alone.
 void AllargaIntervallo(double& minimo, double& massimo);
 
+// The polynomial when it is a fit, that is when it has coefficients; else null.
+const Polinomio* PolinomioAdattato(const Polinomio* pol);
+
 // The data window of the whole data set and the scale factors. Without a
 // polynomial only the triples count.
 void FinestraCompleta(StatoGrafico& g, const XYPoli& terne, const Polinomio* pol);
 // ScalaX and ScalaY from the data window.
 void CalcolaScale(StatoGrafico& g);
 
-// Margins, view and the surfaces' coordinate systems, then the axes.
+// Margins, view and the surfaces' coordinate systems, then the axes. The
+// view's edges stop at the largest double, so that any finite data has one.
 void ImpostaScala(ContestoGrafico& c);
 void DisegnaAssi(ContestoGrafico& c);
 
+// The decimals of the labels a step apart: at least one, and as many as make
+// the last decimal's unit at most a tenth of the step, so that neighbours
+// always differ and stand evenly.
+int DecimaliEtichette(double passo);
 // One value label, X and Y, as the labels and the grid lines use them.
 struct PosizioneEtichetta {
-    float x;
+    double x;
     double y;
 };
-// Five positions from the lower X, the lower Y and a quarter of each range,
-// each rounded to one decimal before the next is formed from it.
+// Five positions from the lower X plus a tenth of its range and from the
+// lower Y, a quarter of each range apart, each rounded to its axis's decimals
+// before the next is formed from it.
 std::array<PosizioneEtichetta, 5> PosizioniEtichette(double da, double a, double yDa, double yA);
-// A label's text for a single-precision value: at most 7 significant digits.
-std::string TestoEtichettaX(float valore, const Separatori& sep);
 
 void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, double yDa, double yA);
+// A marker whose radius is the plot's width over the divisor.
 void DisegnaPunto(SuperficieDisegno& Picture1, double x, double y, double divisore);
 void DisegnaCurva(ContestoGrafico& c, const Polinomio& pol, double da, double a);
 void DisegnaGriglia(ContestoGrafico& c, double da, double a, double yDa, double yA);

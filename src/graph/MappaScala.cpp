@@ -3,26 +3,27 @@
 #include <cmath>
 #include <limits>
 
-MappaScala::MappaScala(double sinistra, double alto, double destra, double basso, QSizeF dispositivo)
-    : sinistra_(sinistra), alto_(alto), destra_(destra), basso_(basso), dispositivo_(dispositivo)
+MappaScala::MappaScala(double inizio, double fine, double scala) : inizio_(inizio), fine_(fine), scala_(scala)
 {
-    const double l = LarghezzaScala();
-    const double a = AltezzaScala();
-    const double w = dispositivo_.width();
-    const double h = dispositivo_.height();
-    valida_ = std::isfinite(sinistra_) && std::isfinite(alto_) && std::isfinite(l) && std::isfinite(a)
-              && l != 0.0 && a != 0.0 && std::isfinite(w) && std::isfinite(h) && w > 0.0 && h > 0.0;
-    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-    kx_ = valida_ ? w / l : NaN;
-    ky_ = valida_ ? h / a : NaN;
 }
 
-double MappaScala::VersoUtenteX(double px) const
+MappaScala MappaScala::SuDispositivo(double pixel) const
 {
-    return sinistra_ + px / kx_;
+    MappaScala m = *this;
+    m.pixel_ = pixel;
+    double estensione = fine_ - inizio_;
+    m.dimezza_ = !std::isfinite(estensione);
+    if (m.dimezza_)
+        estensione = fine_ / 2 - inizio_ / 2;
+    m.valida_ = std::isfinite(inizio_) && std::isfinite(fine_) && std::isfinite(estensione) && estensione != 0.0
+                && std::isfinite(pixel) && pixel > 0.0;
+    m.k_ = m.valida_ ? pixel / estensione : std::numeric_limits<double>::quiet_NaN();
+    return m;
 }
 
-double MappaScala::VersoUtenteY(double py) const
+double MappaScala::VersoValore(double pixel) const
 {
-    return alto_ + py / ky_;
+    if (!dimezza_)
+        return inizio_ + pixel / k_;
+    return (inizio_ / 2 + pixel / k_) * 2;
 }

@@ -1,59 +1,46 @@
 #pragma once
 
-#include <QPointF>
-#include <QSizeF>
-
-// The linear map between a surface's user coordinates and its device
-// coordinates (logical pixels, origin at the top-left corner). The user system
-// is given by the values at the four edges; a top edge above the bottom one in
-// value makes Y grow upwards. Every surface and every tool goes through this
-// one class, so there is a single place where coordinates are converted.
+// One axis of the graph: the data values at the start and at the end of a
+// surface's extent (left to right, top to bottom; a start above the end in
+// value makes Y grow upwards), the multiplier from data units to the graph's
+// nominal surface units (ScalaX, ScalaY) and, once placed on a surface, the
+// extent in device pixels. Every drawing, label, tool and print converts
+// through it, so there is a single place where coordinates are converted.
+//
+// The edges may lie anywhere in the double range: an extent that would
+// overflow is converted through halves of the values, so any finite data has
+// a place on the surface.
 class MappaScala {
 public:
     MappaScala() = default;
-    MappaScala(double sinistra, double alto, double destra, double basso, QSizeF dispositivo);
+    MappaScala(double inizio, double fine, double scala = 1.0);
 
-    double Sinistra() const { return sinistra_; }
-    double Alto() const { return alto_; }
-    double Destra() const { return destra_; }
-    double Basso() const { return basso_; }
-    QSizeF Dispositivo() const { return dispositivo_; }
+    double Inizio() const { return inizio_; }
+    double Fine() const { return fine_; }
+    double Scala() const { return scala_; }
+    // This share of the extent, signed as the edges make it (negative along a
+    // Y axis that grows upwards); finite for any finite edges.
+    double Parte(double quota) const { return quota * fine_ - quota * inizio_; }
 
-    // Width and height of the user system, signed as the edges make them.
-    double LarghezzaScala() const { return destra_ - sinistra_; }
-    double AltezzaScala() const { return basso_ - alto_; }
+    // The same axis over a device extent of this many pixels.
+    MappaScala SuDispositivo(double pixel) const;
+    double Pixel() const { return pixel_; }
 
-    // False when an edge is not a finite number, an extent is zero or the
-    // device has no area: then every conversion gives NaN, never a division by zero.
+    // False when an edge is not finite, the extent is zero or there are no
+    // pixels: then every conversion gives NaN, never a division by zero.
     bool Valida() const { return valida_; }
-
-    double VersoDispositivoX(double x) const { return (x - sinistra_) * kx_; }
-    double VersoDispositivoY(double y) const { return (y - alto_) * ky_; }
-    QPointF VersoDispositivo(double x, double y) const
+    double VersoDispositivo(double valore) const
     {
-        return {VersoDispositivoX(x), VersoDispositivoY(y)};
+        return dimezza_ ? (valore / 2 - inizio_ / 2) * k_ : (valore - inizio_) * k_;
     }
-
-    double VersoUtenteX(double px) const;
-    double VersoUtenteY(double py) const;
-    QPointF VersoUtente(QPointF p) const { return {VersoUtenteX(p.x()), VersoUtenteY(p.y())}; }
-
-    // Device pixels per user unit along X (the circle radius is measured along X).
-    double PixelPerUnitaX() const { return kx_ < 0 ? -kx_ : kx_; }
-
-    friend bool operator==(const MappaScala& a, const MappaScala& b)
-    {
-        return a.sinistra_ == b.sinistra_ && a.alto_ == b.alto_ && a.destra_ == b.destra_
-               && a.basso_ == b.basso_ && a.dispositivo_ == b.dispositivo_;
-    }
+    double VersoValore(double pixel) const;
 
 private:
-    double sinistra_ = 0.0;
-    double alto_ = 0.0;
-    double destra_ = 1.0;
-    double basso_ = 1.0;
-    QSizeF dispositivo_{1.0, 1.0};
-    bool valida_ = true;
-    double kx_ = 1.0;  // device pixels per user unit, NaN when not valid
-    double ky_ = 1.0;
+    double inizio_ = 0.0;
+    double fine_ = 1.0;
+    double scala_ = 1.0;
+    double pixel_ = 0.0;
+    bool valida_ = false;
+    bool dimezza_ = false;  // the extent overflows: convert halves
+    double k_ = 0.0;        // device pixels per unit (per half unit when halving), NaN when not valid
 };

@@ -1,19 +1,27 @@
 #pragma once
 
+#include "MappaScala.h"
+
 #include <cstdint>
 
+// The graph tools; at most one is on at a time.
+enum class ModoStrumento : uint8_t { Nessuno, Collimatore, CollimatoreDifferenza, ZoomRettangolo };
+
 // The one graph record shared by every graph window and outliving them: a
-// window opened later starts from what the last one left. The float fields are
-// single precision on purpose, so that their roundings fall where the drawing
-// expects them (label positions, view edges).
+// window opened later starts from what the last one left.
 struct StatoGrafico {
-    // Multipliers from data units to surface units.
-    float ScalaX = 1.0f;
-    float ScalaY = 1.0f;
+    // The visible region, one map per axis, in data units: X from the left
+    // edge to the right one, Y from the top edge down to the bottom one. Each
+    // carries its axis's multiplier to the nominal surface units.
+    MappaScala AsseX{0.0, 0.0};
+    MappaScala AsseY{0.0, 0.0};
     // Nominal extent, in surface units, the multipliers come from.
-    float EstensioneX = 100.0f;
-    float EstensioneY = 100.0f;
-    // Sampling step, in data units, of the curve and of the polynomial's extremes.
+    double EstensioneX = 100.0;
+    double EstensioneY = 100.0;
+    // Sampling step, in data units, of the curve and of the polynomial's
+    // extremes. Single precision on purpose: 0.1f lies just above 0.1, so the
+    // steps never land on a whole unit and a curve ends at its last sample
+    // below the right edge, not on it.
     float PassoGrafico = 0.1f;
 
     // The data window the graph shows.
@@ -25,24 +33,22 @@ struct StatoGrafico {
     double PMin = 0.0;
     double PMax = 0.0;
 
-    float AmpiezzaX = 0.0f;
-    float AmpiezzaY = 0.0f;
+    double AmpiezzaX = 0.0;
+    double AmpiezzaY = 0.0;
     // Band on each side of the data window; 0 while zoomed.
-    float MargineX = 0.0f;
-    float MargineY = 0.0f;
-    // The visible region, in data units.
-    float VistaSinistra = 0.0f;
-    float VistaDestra = 0.0f;
-    float VistaAlto = 0.0f;
-    float VistaBasso = 0.0f;
+    double MargineX = 0.0;
+    double MargineY = 0.0;
 
     int16_t Particolari = 0;  // bit set of the drawing details; 2 = grid
     bool GraficoZoommato = false;
+    ModoStrumento Strumento = ModoStrumento::Nessuno;
 
-    // The tools; at most one is on after any toolbar command.
-    bool CollimatoreAttivo = false;
-    bool ZoomRettangoloAttivo = false;
-    bool DifferenzaAttiva = false;
+    double ScalaX() const { return AsseX.Scala(); }
+    double ScalaY() const { return AsseY.Scala(); }
+    double VistaSinistra() const { return AsseX.Inizio(); }
+    double VistaDestra() const { return AsseX.Fine(); }
+    double VistaAlto() const { return AsseY.Inizio(); }
+    double VistaBasso() const { return AsseY.Fine(); }
 };
 
 // The details bit that shows the grid.

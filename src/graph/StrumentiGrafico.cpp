@@ -1,5 +1,6 @@
 #include "StrumentiGrafico.h"
 
+#include "FunzioniGrafico.h"
 #include "SeparatoriLocale.h"
 #include "StatoProgramma.h"
 #include "SuperficieDisegno.h"
@@ -17,31 +18,28 @@ StrumentiGrafico::StrumentiGrafico(StatoGrafico& grafico, const StatoProgramma& 
 {
 }
 
-void StrumentiGrafico::AzzeraStrumenti(const QString& modo)
+void StrumentiGrafico::AzzeraStrumenti(ModoStrumento modo)
 {
-    if (modo != QLatin1String("Collimatore"))
-        g_.CollimatoreAttivo = false;
-    if (modo != QLatin1String("CollimatoreDifferenza"))
-        g_.DifferenzaAttiva = false;
-    if (modo != QLatin1String("ZoomRettangolo"))
-        g_.ZoomRettangoloAttivo = false;
-    Fase = 0;
+    if (g_.Strumento != modo)
+        g_.Strumento = ModoStrumento::Nessuno;
+    Fase = FaseStrumento::Inattiva;
 }
 
 void StrumentiGrafico::CambiaCollimatore()
 {
-    g_.CollimatoreAttivo = !g_.CollimatoreAttivo;
+    g_.Strumento = g_.Strumento == ModoStrumento::Collimatore ? ModoStrumento::Nessuno : ModoStrumento::Collimatore;
 }
 
 void StrumentiGrafico::CambiaDifferenza()
 {
-    g_.DifferenzaAttiva = !g_.DifferenzaAttiva;
+    g_.Strumento = g_.Strumento == ModoStrumento::CollimatoreDifferenza ? ModoStrumento::Nessuno
+                                                                        : ModoStrumento::CollimatoreDifferenza;
 }
 
 double StrumentiGrafico::P(double x) const
 {
-    return programma_.polinomio ? programma_.polinomio->ValorePolinomio(x)
-                                : std::numeric_limits<double>::quiet_NaN();
+    const Polinomio* pol = PolinomioAdattato(programma_.polinomio.get());
+    return pol ? pol->ValorePolinomio(x) : std::numeric_limits<double>::quiet_NaN();
 }
 
 void StrumentiGrafico::Scrivi(QLineEdit* casella, double valore) const
@@ -53,61 +51,67 @@ void StrumentiGrafico::Scrivi(QLineEdit* casella, double valore) const
 
 void StrumentiGrafico::Croce(double x, double y)
 {
-    Picture1_.Linea(x, g_.ScalaY * g_.VistaBasso, x, g_.ScalaY * g_.VistaAlto);
-    Picture1_.Linea(g_.ScalaX * g_.VistaSinistra, y, g_.ScalaX * g_.VistaDestra, y);
+    Picture1_.Linea(x, g_.VistaBasso(), x, g_.VistaAlto());
+    Picture1_.Linea(g_.VistaSinistra(), y, g_.VistaDestra(), y);
 }
 
-void StrumentiGrafico::MostraPosizione(float X, float Y)
+void StrumentiGrafico::MostraPosizione(double X, double Y)
 {
-    Scrivi(c_.Text1, static_cast<double>(X) / g_.ScalaX);
-    Scrivi(c_.Text2, static_cast<double>(Y) / g_.ScalaY);
+    Scrivi(c_.Text1, X);
+    Scrivi(c_.Text2, Y);
 }
 
-void StrumentiGrafico::MouseMove(float X, float Y)
+void StrumentiGrafico::MouseMove(double X, double Y)
 {
-    if (g_.CollimatoreAttivo) {
+    if (g_.Strumento == ModoStrumento::Collimatore) {
         MuoviCollimatore(X);
-    } else if (Fase == 2 && g_.ZoomRettangoloAttivo) {
+    } else if (Fase == FaseStrumento::SecondoClic && g_.Strumento == ModoStrumento::ZoomRettangolo) {
         Picture1_.Pulisci();
         Picture1_.Rettangolo(Angolo1X, Angolo1Y, X, Y);
         MostraPosizione(X, Y);
-    } else if (g_.DifferenzaAttiva) {
+    } else if (g_.Strumento == ModoStrumento::CollimatoreDifferenza) {
         MuoviDifferenza(X);
     } else {
         MostraPosizione(X, Y);
     }
 }
 
-void StrumentiGrafico::MuoviCollimatore(float X)
+void StrumentiGrafico::MostraCursore(double X, double Y)
 {
-    Picture1_.Pulisci();
-    // The data value is formed in double, so that a readout far from zero
-    // keeps its decimals.
-    const double x = static_cast<double>(X) / g_.ScalaX;
-    const double p = P(x);
-    Croce(X, g_.ScalaY * p);
-    Scrivi(c_.Text1, x);
-    Scrivi(c_.Text2, g_.ScalaY * p / g_.ScalaY);
+    if (g_.Strumento == ModoStrumento::Nessuno
+        || (g_.Strumento == ModoStrumento::ZoomRettangolo && Fase == FaseStrumento::PrimoClic)) {
+        Picture1_.Pulisci();
+        Croce(X, Y);
+    }
 }
 
-void StrumentiGrafico::MuoviDifferenza(float X)
+void StrumentiGrafico::MuoviCollimatore(double X)
 {
     Picture1_.Pulisci();
-    double x = static_cast<double>(X) / g_.ScalaX;
-    if (Fase == 1) {
+    const double p = P(X);
+    Croce(X, p);
+    Scrivi(c_.Text1, X);
+    Scrivi(c_.Text2, p);
+}
+
+void StrumentiGrafico::MuoviDifferenza(double X)
+{
+    Picture1_.Pulisci();
+    if (Fase == FaseStrumento::PrimoClic) {
+        double x = X;
         double y = 0.0;
         if (programma_.terne)
             programma_.terne->YsuX(x, y);
         Scrivi(c_.DiffX1, x);
-        Scrivi(c_.DiffY1, g_.ScalaY * y / g_.ScalaY);
+        Scrivi(c_.DiffY1, y);
         Picture1_.ColoreDisegno = Qt::red;
-        Croce(g_.ScalaX * x, g_.ScalaY * y);
-    } else if (Fase == 2) {
-        const double p = P(x);
-        Scrivi(c_.DiffX2, x);
-        Scrivi(c_.DiffY2, g_.ScalaY * p / g_.ScalaY);
+        Croce(x, y);
+    } else if (Fase == FaseStrumento::SecondoClic) {
+        const double p = P(X);
+        Scrivi(c_.DiffX2, X);
+        Scrivi(c_.DiffY2, p);
         Picture1_.ColoreDisegno = Qt::green;
-        Croce(X, g_.ScalaY * p);
+        Croce(X, p);
     }
     AggiornaDifferenze();
 }
@@ -126,32 +130,32 @@ void StrumentiGrafico::AggiornaDifferenze()
     differenza(c_.DiffY2, c_.DiffY1, c_.DiffY);
 }
 
-void StrumentiGrafico::MouseDown(Qt::MouseButton pulsante, float X, float Y)
+void StrumentiGrafico::MouseDown(Qt::MouseButton pulsante, double X, double Y)
 {
     if (pulsante != Qt::LeftButton)
         return;
-    if (g_.ZoomRettangoloAttivo) {
-        if (Fase == 1) {
+    if (g_.Strumento == ModoStrumento::ZoomRettangolo) {
+        if (Fase == FaseStrumento::PrimoClic) {
             Angolo1X = Angolo2X = X;
             Angolo1Y = Angolo2Y = Y;
             Picture1_.Rettangolo(Angolo1X, Angolo1Y, Angolo2X, Angolo2Y);
-            Fase = 2;
-        } else if (Fase == 2) {
+            Fase = FaseStrumento::SecondoClic;
+        } else if (Fase == FaseStrumento::SecondoClic) {
             Angolo2X = X;
             Angolo2Y = Y;
             Picture1_.Rettangolo(Angolo1X, Angolo1Y, Angolo2X, Angolo2Y);
-            Fase = 0;
-            g_.ZoomRettangoloAttivo = false;
+            Fase = FaseStrumento::Inattiva;
+            g_.Strumento = ModoStrumento::Nessuno;
             disegnaZoom_();
         }
-    } else if (g_.DifferenzaAttiva) {
-        if (Fase == 1) {
+    } else if (g_.Strumento == ModoStrumento::CollimatoreDifferenza) {
+        if (Fase == FaseStrumento::PrimoClic) {
             Picture1_.Consolida();  // the first point's cross-hair stays
-            Fase = 2;
-        } else if (Fase == 2) {
-            Fase = 0;
+            Fase = FaseStrumento::SecondoClic;
+        } else if (Fase == FaseStrumento::SecondoClic) {
+            Fase = FaseStrumento::Inattiva;
             Picture1_.Consolida();
-            g_.DifferenzaAttiva = false;
+            g_.Strumento = ModoStrumento::Nessuno;
             Picture1_.ColoreDisegno = Qt::black;
         }
     }

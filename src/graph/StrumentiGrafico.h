@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+class Polinomio;
 class QLineEdit;
 class SuperficieDisegno;
 struct StatoProgramma;
@@ -24,45 +25,51 @@ struct CaselleGrafico {
     QLineEdit* DiffY = nullptr;
 };
 
-// The mouse tools of one graph window, fed with the plot's mouse events in
-// surface units. Which tool is on lives in the shared graph state; the step
-// of the two-click tools (Fase: 0 idle, 1 waiting for the first click, 2 for
-// the second) and the picked corners belong to the window.
+// The step of the two-click tools.
+enum class FaseStrumento : uint8_t { Inattiva, PrimoClic, SecondoClic };
+
+// The mouse tools of one graph window, fed with the plot's mouse events (or
+// the keyboard's stand-ins) in data units. Which tool is on lives in the
+// shared graph state; the step of the two-click tools and the picked corners
+// belong to the window.
 //
 //   tracker     move: cross-hair on the curve at the mouse's X, readouts
-//   zoom        step 1 press: first corner; step 2 move: rubber band,
-//               press: second corner, then the zoomed drawing
-//   difference  step 1 move: red cross-hair on the nearest point, press: keep it;
-//               step 2 move: green cross-hair on the curve, press: keep it, done
+//   zoom        first click: first corner; then move: rubber band,
+//               click: second corner, then the zoomed drawing
+//   difference  first click step, move: red cross-hair on the nearest point,
+//               click: keep it; second, move: green cross-hair on the
+//               curve, click: keep it, done
 //   none        move: readouts only
 class StrumentiGrafico {
 public:
     StrumentiGrafico(StatoGrafico& grafico, const StatoProgramma& programma, SuperficieDisegno& Picture1,
                      const CaselleGrafico& caselle, std::function<void()> disegnaZoom);
 
-    uint8_t Fase = 0;
+    FaseStrumento Fase = FaseStrumento::Inattiva;
+    // The zoom's corners, data units.
     double Angolo1X = 0.0;
     double Angolo1Y = 0.0;
     double Angolo2X = 0.0;
     double Angolo2Y = 0.0;
 
-    // Switches off every tool but the one named ("Nessuno", "Collimatore",
-    // "CollimatoreDifferenza", "ZoomRettangolo"; any other name switches all
-    // off) and goes back to step 0.
-    void AzzeraStrumenti(const QString& modo);
+    // Switches off every tool but the one named and goes back to no step.
+    void AzzeraStrumenti(ModoStrumento modo);
     void CambiaCollimatore();
     void CambiaDifferenza();
 
-    void MouseMove(float X, float Y);
+    void MouseMove(double X, double Y);
     // Only the left button does anything.
-    void MouseDown(Qt::MouseButton pulsante, float X, float Y);
+    void MouseDown(Qt::MouseButton pulsante, double X, double Y);
+    // After a keyboard move: where no tool draws a cross-hair (no tool, or a
+    // zoom before its first corner) one shows the keyboard's cursor.
+    void MostraCursore(double X, double Y);
 
 private:
-    void MostraPosizione(float X, float Y);
-    void MuoviCollimatore(float X);
-    void MuoviDifferenza(float X);
+    void MostraPosizione(double X, double Y);
+    void MuoviCollimatore(double X);
+    void MuoviDifferenza(double X);
     void AggiornaDifferenze();
-    // P at x; NaN when there is no polynomial yet.
+    // P at x; NaN when there is no fitted polynomial.
     double P(double x) const;
     // A readout: rounded to 3 decimals; empty when not a number.
     void Scrivi(QLineEdit* casella, double valore) const;

@@ -1,5 +1,6 @@
 #include "SuperficieDisegno.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -76,22 +77,20 @@ SuperficieDisegno::SuperficieDisegno(QPalette::ColorRole sfondo, QWidget* parent
     AdattaImmagini();
 }
 
-void SuperficieDisegno::Scala(double sinistra, double alto, double destra, double basso)
+void SuperficieDisegno::Scala(const MappaScala& x, const MappaScala& y)
 {
-    sinistra_ = sinistra;
-    alto_ = alto;
-    destra_ = destra;
-    basso_ = basso;
+    x_ = x;
+    y_ = y;
 }
 
-MappaScala SuperficieDisegno::Mappa() const
+QPointF SuperficieDisegno::VersoDispositivo(double x, double y) const
 {
-    return MappaScala(sinistra_, alto_, destra_, basso_, QSizeF(width(), height()));
+    return {MappaX().VersoDispositivo(x), MappaY().VersoDispositivo(y)};
 }
 
-QPointF SuperficieDisegno::Utente(QPointF dispositivo) const
+QPointF SuperficieDisegno::VersoUtente(QPointF dispositivo) const
 {
-    return Mappa().VersoUtente(dispositivo);
+    return {MappaX().VersoValore(dispositivo.x()), MappaY().VersoValore(dispositivo.y())};
 }
 
 void SuperficieDisegno::AdattaImmagini()
@@ -165,7 +164,9 @@ void SuperficieDisegno::DisegnaSegmenti(const std::vector<std::vector<QPointF>>&
 void SuperficieDisegno::Spezzata(std::span<const QPointF> vertici)
 {
     AdattaImmagini();
-    const MappaScala m = Mappa();
+    const MappaScala mx = MappaX();
+    const MappaScala my = MappaY();
+    auto dispositivo = [&](double x, double y) { return QPointF(mx.VersoDispositivo(x), my.VersoDispositivo(y)); };
     const QRectF limite = QRectF(QPointF(0, 0), QSizeF(size())).adjusted(-MargineTaglio, -MargineTaglio,
                                                                          MargineTaglio, MargineTaglio);
     const qreal rapporto = corrente_.devicePixelRatio();
@@ -178,10 +179,10 @@ void SuperficieDisegno::Spezzata(std::span<const QPointF> vertici)
             tratti.push_back(std::move(tratto));
         tratto.clear();
     };
-    QPointF precedente = m.VersoDispositivo(CorrenteX, CorrenteY);
+    QPointF precedente = dispositivo(CorrenteX, CorrenteY);
     bool valido = std::isfinite(CorrenteY) && Finito(precedente);
     for (const QPointF& v : vertici) {
-        const QPointF d = m.VersoDispositivo(v.x(), v.y());
+        const QPointF d = dispositivo(v.x(), v.y());
         const bool ok = std::isfinite(v.y()) && Finito(d);
         if (ok && valido) {
             QPointF a = precedente;
@@ -234,12 +235,11 @@ void SuperficieDisegno::Rettangolo(double x1, double y1, double x2, double y2)
     CorrenteY = y2;
 }
 
-void SuperficieDisegno::Cerchio(double x, double y, double raggio, const QColor& contorno)
+void SuperficieDisegno::Cerchio(double x, double y, double quotaLarghezza, const QColor& contorno)
 {
     AdattaImmagini();
-    const MappaScala m = Mappa();
-    const QPointF c = m.VersoDispositivo(x, y);
-    const double r = std::abs(raggio) * m.PixelPerUnitaX();
+    const QPointF c = VersoDispositivo(x, y);
+    const double r = std::abs(quotaLarghezza) * width();
     CorrenteX = x;
     CorrenteY = y;
     const QRectF area(c.x() - r, c.y() - r, 2 * r, 2 * r);
@@ -253,22 +253,33 @@ void SuperficieDisegno::Cerchio(double x, double y, double raggio, const QColor&
     Sporca(area);
 }
 
-void SuperficieDisegno::Stampa(const QString& testo)
+void SuperficieDisegno::Stampa(const QString& testo, bool dentro)
 {
     AdattaImmagini();
-    const MappaScala m = Mappa();
-    const QPointF posizione = m.VersoDispositivo(CorrenteX, CorrenteY);
+    QPointF posizione = VersoDispositivo(CorrenteX, CorrenteY);
     const QFontMetricsF metriche(font());
-    if (Finito(posizione) && QRectF(rect()).adjusted(-1e4, -1e4, 1e4, 1e4).contains(posizione)) {
+    const QSizeF dimensione = DimensioneTesto(testo);
+    if (dentro && Finito(posizione))
+        posizione = QPointF(std::max(0.0, std::min(posizione.x(), width() - dimensione.width())),
+                            std::max(0.0, std::min(posizione.y(), height() - dimensione.height())));
+    const QRectF area(posizione, dimensione);
+    if (Finito(posizione) && area.intersects(QRectF(rect()))) {
         QPainter p(&corrente_);
         p.setFont(font());
         p.setPen(ColoreDisegno);
         p.drawText(QPointF(posizione.x(), posizione.y() + metriche.ascent()), testo);
-        Sporca(QRectF(posizione, QSizeF(metriche.horizontalAdvance(testo), metriche.height())));
+        Sporca(area);
+        testi_.push_back({testo, area});
     }
-    CorrenteX = sinistra_;
+    CorrenteX = x_.Inizio();
     if (Finito(posizione))
-        CorrenteY = m.VersoUtenteY(posizione.y() + metriche.height());
+        CorrenteY = MappaY().VersoValore(posizione.y() + metriche.height());
+}
+
+QSizeF SuperficieDisegno::DimensioneTesto(const QString& testo) const
+{
+    const QFontMetricsF metriche(font());
+    return {metriche.horizontalAdvance(testo), metriche.height()};
 }
 
 void SuperficieDisegno::Pulisci()
@@ -298,6 +309,7 @@ void SuperficieDisegno::Pulisci()
     }
     sporchi_.clear();
     tuttoSporco_ = false;
+    testi_ = testiSfondo_;
 }
 
 void SuperficieDisegno::Consolida()
@@ -306,6 +318,7 @@ void SuperficieDisegno::Consolida()
     sfondo_ = corrente_;
     sporchi_.clear();
     tuttoSporco_ = false;
+    testiSfondo_ = testi_;
 }
 
 void SuperficieDisegno::Cancella()
@@ -315,6 +328,8 @@ void SuperficieDisegno::Cancella()
     corrente_.fill(coloreSfondo_);
     sporchi_.clear();
     tuttoSporco_ = false;
+    testi_.clear();
+    testiSfondo_.clear();
     update();
 }
 
@@ -330,6 +345,23 @@ void SuperficieDisegno::paintEvent(QPaintEvent* evento)
     QPainter p(this);
     p.setClipRegion(evento->region());
     p.drawImage(QPointF(0, 0), corrente_);
+    // On screen only, never in the pictures: where the keyboard is.
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1.0, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void SuperficieDisegno::focusInEvent(QFocusEvent* evento)
+{
+    QWidget::focusInEvent(evento);
+    update();
+}
+
+void SuperficieDisegno::focusOutEvent(QFocusEvent* evento)
+{
+    QWidget::focusOutEvent(evento);
+    update();
 }
 
 void SuperficieDisegno::resizeEvent(QResizeEvent* evento)
@@ -340,14 +372,56 @@ void SuperficieDisegno::resizeEvent(QResizeEvent* evento)
 
 void SuperficieDisegno::mouseMoveEvent(QMouseEvent* evento)
 {
-    const QPointF u = Utente(evento->position());
-    emit MouseMove(evento->buttons(), evento->modifiers(), static_cast<float>(u.x()),
-                   static_cast<float>(u.y()));
+    if (!mouse_)
+        return;
+    cursore_ = evento->position();
+    const QPointF u = VersoUtente(cursore_);
+    emit MouseMove(evento->buttons(), evento->modifiers(), u.x(), u.y());
 }
 
 void SuperficieDisegno::mousePressEvent(QMouseEvent* evento)
 {
-    const QPointF u = Utente(evento->position());
-    emit MouseDown(evento->button(), evento->modifiers(), static_cast<float>(u.x()),
-                   static_cast<float>(u.y()));
+    if (!mouse_)
+        return;
+    cursore_ = evento->position();
+    const QPointF u = VersoUtente(cursore_);
+    emit MouseDown(evento->button(), evento->modifiers(), u.x(), u.y());
+}
+
+void SuperficieDisegno::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(evento);
+        return;
+    }
+    const int passo = evento->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPointF spostamento;
+    switch (evento->key()) {
+    case Qt::Key_Left: spostamento = {-1.0 * passo, 0.0}; break;
+    case Qt::Key_Right: spostamento = {1.0 * passo, 0.0}; break;
+    case Qt::Key_Up: spostamento = {0.0, -1.0 * passo}; break;
+    case Qt::Key_Down: spostamento = {0.0, 1.0 * passo}; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: break;
+    default: QWidget::keyPressEvent(evento); return;
+    }
+    if (!mouse_)
+        return;
+    if (evento->key() == Qt::Key_Escape) {
+        emit Esci();
+        return;
+    }
+    // The cursor starts where the mouse was last, or in the middle, and stays on the surface.
+    if (!rect().contains(cursore_.toPoint()))
+        cursore_ = QPointF(width() / 2, height() / 2);
+    cursore_ = QPointF(std::clamp(cursore_.x() + spostamento.x(), 0.0, std::max(0.0, width() - 1.0)),
+                       std::clamp(cursore_.y() + spostamento.y(), 0.0, std::max(0.0, height() - 1.0)));
+    const QPointF u = VersoUtente(cursore_);
+    if (spostamento.isNull()) {
+        emit MouseDown(Qt::LeftButton, evento->modifiers(), u.x(), u.y());
+    } else {
+        emit MouseMove(Qt::NoButton, evento->modifiers(), u.x(), u.y());
+        emit CursoreTastiera(u.x(), u.y());
+    }
 }

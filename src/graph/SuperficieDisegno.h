@@ -5,16 +5,21 @@
 #include <QColor>
 #include <QImage>
 #include <QPalette>
+#include <QString>
 #include <QWidget>
 
 #include <span>
 #include <vector>
 
 // A drawing surface of the graph window: a user coordinate system given by
-// its four edge values, a committed picture and the current drawing on top of
+// one map per axis, a committed picture and the current drawing on top of
 // it. Clear goes back to the committed picture, commit makes the current
 // drawing the committed picture, erase removes both. Positions are user
 // coordinates throughout; mouse positions are reported in them too.
+//
+// The keyboard stands in for the mouse: the arrow keys move a cursor one
+// pixel (ten with Shift) and report it as a mouse move, then as a keyboard
+// move; Enter reports a left press there; Esc asks to leave the tool.
 //
 // The pictures are held at the screen's device pixel ratio and lines are not
 // antialiased, so lines stay one logical pixel wide and sharp on any screen.
@@ -22,14 +27,21 @@ class SuperficieDisegno : public QWidget {
     Q_OBJECT
 public:
     enum class StileLinea { Continuo, Tratteggiato };
+    // A text drawn, with its place in logical pixels.
+    struct TestoDisegnato {
+        QString testo;
+        QRectF area;
+    };
 
     // sfondo: the palette role whose colour an erased surface shows.
     explicit SuperficieDisegno(QPalette::ColorRole sfondo, QWidget* parent = nullptr);
 
-    void Scala(double sinistra, double alto, double destra, double basso);
+    void Scala(const MappaScala& x, const MappaScala& y);
     // The user system on the surface's present size.
-    MappaScala Mappa() const;
-    double LarghezzaScala() const { return destra_ - sinistra_; }
+    MappaScala MappaX() const { return x_.SuDispositivo(width()); }
+    MappaScala MappaY() const { return y_.SuDispositivo(height()); }
+    QPointF VersoDispositivo(double x, double y) const;
+    QPointF VersoUtente(QPointF dispositivo) const;
 
     QColor ColoreDisegno = Qt::black;
     QColor ColoreRiempimento = Qt::black;
@@ -47,11 +59,14 @@ public:
     void Spezzata(std::span<const QPointF> vertici);
     // The outline of the rectangle with these opposite corners.
     void Rettangolo(double x1, double y1, double x2, double y2);
-    // A circle whose radius is measured along X, filled as the fill settings say.
-    void Cerchio(double x, double y, double raggio, const QColor& contorno);
+    // A circle whose radius is this share of the surface's width, filled as
+    // the fill settings say.
+    void Cerchio(double x, double y, double quotaLarghezza, const QColor& contorno);
     // Text with its top-left corner at the current point, then a line end:
-    // the current point moves to the left edge, one text line lower.
-    void Stampa(const QString& testo);
+    // the current point moves to the left edge, one text line lower. Inside:
+    // a text that would pass an edge is moved back onto the surface.
+    void Stampa(const QString& testo, bool dentro = false);
+    QSizeF DimensioneTesto(const QString& testo) const;
 
     void Pulisci();
     void Consolida();
@@ -62,20 +77,28 @@ public:
     QImage Immagine();
     QImage Sfondo() const { return sfondo_; }
     QColor ColoreSfondo() const { return coloreSfondo_; }
+    // The texts of what the surface shows now that fall on it.
+    const std::vector<TestoDisegnato>& Testi() const { return testi_; }
 
-    // The plot only answers the mouse between a drawing and the next erase.
-    void AbilitaMouse(bool abilita) { setEnabled(abilita); }
-    bool MouseAbilitato() const { return isEnabled(); }
+    // The plot only answers the mouse and the keys between a drawing and
+    // the next erase. It stays enabled, so that it keeps the focus.
+    void AbilitaMouse(bool abilita) { mouse_ = abilita; }
+    bool MouseAbilitato() const { return mouse_; }
 
 signals:
-    void MouseMove(Qt::MouseButtons pulsanti, Qt::KeyboardModifiers tasti, float x, float y);
-    void MouseDown(Qt::MouseButton pulsante, Qt::KeyboardModifiers tasti, float x, float y);
+    void MouseMove(Qt::MouseButtons pulsanti, Qt::KeyboardModifiers tasti, double x, double y);
+    void MouseDown(Qt::MouseButton pulsante, Qt::KeyboardModifiers tasti, double x, double y);
+    void CursoreTastiera(double x, double y);
+    void Esci();
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     void AdattaImmagini();
@@ -84,12 +107,16 @@ private:
     void DisegnaSegmenti(const std::vector<std::vector<QPointF>>& tratti, const QColor& colore);
     // Notes what a drawing changed, in logical pixels, so that a clear restores only that.
     void Sporca(const QRectF& logico);
-    QPointF Utente(QPointF dispositivo) const;
 
-    double sinistra_ = 0.0, alto_ = 0.0, destra_ = 1.0, basso_ = 1.0;
+    MappaScala x_{0.0, 1.0};
+    MappaScala y_{0.0, 1.0};
     QColor coloreSfondo_;
     QImage sfondo_;
     QImage corrente_;
     std::vector<QRect> sporchi_;  // device pixels changed since the last clear or commit
     bool tuttoSporco_ = false;
+    std::vector<TestoDisegnato> testi_;
+    std::vector<TestoDisegnato> testiSfondo_;  // those of the committed picture
+    bool mouse_ = true;
+    QPointF cursore_{-1.0, -1.0};  // the keyboard's cursor, logical pixels; negative: not placed yet
 };

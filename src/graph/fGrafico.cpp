@@ -9,6 +9,7 @@
 #include "Twips.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QWindowStateChangeEvent>
 #include <QFrame>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -34,17 +36,24 @@ constexpr double AltezzaValX = 375;
 struct VocePulsante {
     const char* chiave;
     const char* suggerimento;
+    Qt::Key tasto;
 };
 // Left to right.
 constexpr VocePulsante Pulsanti[] = {
-    {"Cancella", "Cancella grafico"},
-    {"Tracciatore", "Abilita/disabilita il collimatore"},
-    {"Disegna", "Disegna in scala 1:1"},
-    {"ZoomArea", "Zoom"},
-    {"AggiungiParticolari", "Aggiiungi particolari al grafico"},
-    {"Differenza", "Differenza tra 2 punti"},
-    {"Griglia", "Aggiungi / togli griglia"},
+    {"Cancella", "Cancella grafico", Qt::Key_Delete},
+    {"Tracciatore", "Abilita/disabilita il collimatore", Qt::Key_T},
+    {"Disegna", "Disegna in scala 1:1", Qt::Key_D},
+    {"ZoomArea", "Zoom", Qt::Key_Z},
+    {"AggiungiParticolari", "Aggiiungi particolari al grafico", Qt::Key_P},
+    {"Differenza", "Differenza tra 2 punti", Qt::Key_F},
+    {"Griglia", "Aggiungi / togli griglia", Qt::Key_G},
 };
+
+// What Qt's own size hint puts around seventeen 'x' of a box.
+int IntornoTesto(const QLineEdit& e)
+{
+    return e.sizeHint().width() - QFontMetrics(e.font()).horizontalAdvance(u'x') * 17;
+}
 
 }  // namespace
 
@@ -70,7 +79,13 @@ void fGrafico::CreaControlli()
     for (const VocePulsante& p : Pulsanti) {
         QAction* a = Toolbar1->addAction(IconaStrumento(QLatin1String(p.chiave)), QString::fromUtf8(p.suggerimento));
         a->setObjectName(QLatin1String(p.chiave));
-        a->setToolTip(QString::fromUtf8(p.suggerimento));
+        // Keys of this window only, wherever its focus is; a text box keeps
+        // the printable keys and Delete for its own typing.
+        a->setShortcut(QKeySequence(p.tasto));
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        a->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(p.suggerimento),
+                                                     a->shortcut().toString(QKeySequence::NativeText)));
+        addAction(a);
     }
     connect(Toolbar1, &QToolBar::actionTriggered, this, &fGrafico::Toolbar1_ButtonClick);
 
@@ -86,10 +101,18 @@ void fGrafico::CreaControlli()
     Picture1->setGeometry(RettangoloDaTwips(SinistraGrafico, AltoGrafico, 6015, 4935, dpi_));
     PictValY->setGeometry(RettangoloDaTwips(0, AltoGrafico, LarghezzaValY, 4935, dpi_));
     PictValX->setGeometry(RettangoloDaTwips(SinistraGrafico, 5640, 6015, AltezzaValX, dpi_));
+    // Made before the boxes, the plot comes first in the focus chain: it has
+    // the keyboard when the window opens.
+    Picture1->setFocusPolicy(Qt::StrongFocus);
     connect(Picture1, &SuperficieDisegno::MouseMove, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) { Picture1_MouseMove(x, y); });
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) { Picture1_MouseMove(x, y); });
     connect(Picture1, &SuperficieDisegno::MouseDown, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers, float x, float y) { Picture1_MouseDown(b, x, y); });
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers, double x, double y) { Picture1_MouseDown(b, x, y); });
+    connect(Picture1, &SuperficieDisegno::CursoreTastiera, this,
+            [this](double x, double y) { EseguiPasso([&] { strumenti_->MostraCursore(x, y); }); });
+    // Esc leaves the tool as "Disegna" does, but keeps the picture.
+    connect(Picture1, &SuperficieDisegno::Esci, this,
+            [this] { EseguiPasso([this] { strumenti_->AzzeraStrumenti(ModoStrumento::Nessuno); }); });
 
     auto cornice = [this](const char* nome, double l, double t, double w, double h) {
         auto* f = new QFrame(this);
@@ -121,6 +144,8 @@ void fGrafico::CreaControlli()
     std::tie(Label5, DiffY2) = coppia("Label5", "Y2", "DiffY2", "0", 8400, 2880, 615);
     std::tie(Label7, DiffX) = coppia("Label7", "DX", "DiffX", "0", 7200, 3360, 615);
     std::tie(Label8, DiffY) = coppia("Label8", "DY", "DiffY", "0", 8400, 3360, 615);
+    for (size_t i = 0; i < necessarie_.size(); ++i)
+        connect(Caselle()[i], &QLineEdit::textChanged, this, [this, i] { CasellaCambiata(i); });
 }
 
 void fGrafico::Form_Load()
@@ -139,7 +164,7 @@ void fGrafico::Form_Load()
         resize(PixelDaTwips(10155, dpi_), PixelDaTwips(5970, dpi_));
     }
     Form_Resize();
-    strumenti_->Fase = 0;
+    strumenti_->Fase = FaseStrumento::Inattiva;
     caricato_ = true;
 }
 
@@ -161,6 +186,11 @@ void fGrafico::changeEvent(QEvent* evento)
     if (evento->type() == QEvent::WindowStateChange
         && (static_cast<QWindowStateChangeEvent*>(evento)->oldState() & Qt::WindowMinimized) && !Minimizzata())
         EseguiPasso([this] { Form_Resize(); });
+    // Another font measures the labels and the boxes anew.
+    if (evento->type() == QEvent::FontChange && caricato_) {
+        etichetteValY_.clear();
+        EseguiPasso([this] { Form_Resize(); });
+    }
 }
 
 void fGrafico::Form_Resize()
@@ -169,49 +199,143 @@ void fGrafico::Form_Resize()
         return;
     const double W = TwipsDaPixel(width(), dpi_);
     const double H = TwipsDaPixel(height(), dpi_);
-    auto sposta = [this](QWidget* w, double sinistra, double alto) {
-        w->move(PixelDaTwips(sinistra, dpi_), PixelDaTwips(alto, dpi_));
-    };
     auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
 
     Toolbar1->setGeometry(0, 0, width(), std::max(pixel(AltezzaBarra), Toolbar1->sizeHint().height()));
     // Below the margins' size the plot keeps a size of zero.
-    const double larghezza = std::max(0.0, W - 3500);
-    const double altezza = std::max(0.0, H - 2000);
-    Picture1->setGeometry(pixel(SinistraGrafico), pixel(AltoGrafico), pixel(larghezza), pixel(altezza));
-    PictValX->setGeometry(pixel(SinistraGrafico), pixel(AltoGrafico + altezza), pixel(larghezza),
-                          pixel(AltezzaValX));
-    PictValY->setGeometry(0, pixel(AltoGrafico), pixel(LarghezzaValY), pixel(altezza));
-
-    const double s1Alto = AltoGrafico;
-    const double s1Sinistra = larghezza + 850;
-    sposta(Shape1, s1Sinistra, s1Alto);
-    const double l1Alto = s1Alto + 300;
-    const double l1Sinistra = s1Sinistra + 150;
-    sposta(Label1, l1Sinistra, l1Alto);
-    sposta(Label2, l1Sinistra, l1Alto + 800);
-    sposta(Text1, s1Sinistra + 500, l1Alto);
-    sposta(Text2, s1Sinistra + 500, l1Alto + 800);
-
-    const double s2Alto = s1Alto + 2500;
-    sposta(Shape2, s1Sinistra, s2Alto);
-    const double l3Alto = s2Alto + 300;
-    const double l3Sinistra = s1Sinistra + 150;
-    const std::pair<QLabel*, QLineEdit*> gruppo[3][2] = {
-        {{Label3, DiffX1}, {Label6, DiffY1}},
-        {{Label4, DiffX2}, {Label5, DiffY2}},
-        {{Label7, DiffX}, {Label8, DiffY}},
-    };
-    for (int riga = 0; riga < 3; ++riga) {
-        for (int colonna = 0; colonna < 2; ++colonna) {
-            const double alto = l3Alto + 800 * riga;
-            const double sinistra = l3Sinistra + 1200 * colonna;
-            sposta(gruppo[riga][colonna].first, sinistra, alto);
-            sposta(gruppo[riga][colonna].second, sinistra + 450, alto);
-        }
-    }
+    larghezzaGrafico_ = std::max(0.0, W - 3500);
+    altezzaGrafico_ = std::max(0.0, H - 2000);
+    DisponiGrafico();
+    intorno_ = IntornoTesto(*Text1);
+    metricheCaselle_ = QFontMetricsF(Text1->font());
+    for (size_t c = 0; c < larghezze_.size(); ++c)
+        larghezze_[c] = metricheCaselle_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    for (size_t i = 0; i < necessarie_.size(); ++i)
+        necessarie_[i] = Necessaria(*Caselle()[i]);
+    DisponiCaselle();
     if (caricato_)
         Ridisegna();
+}
+
+void fGrafico::DisponiGrafico()
+{
+    auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
+    const int sinistra = pixel(SinistraGrafico) + allargamentoValY_;
+    const int larghezza = std::max(0, pixel(larghezzaGrafico_) - allargamentoValY_);
+    Picture1->setGeometry(sinistra, pixel(AltoGrafico), larghezza, pixel(altezzaGrafico_));
+    PictValX->setGeometry(sinistra, pixel(AltoGrafico + altezzaGrafico_), larghezza, pixel(AltezzaValX));
+    PictValY->setGeometry(0, pixel(AltoGrafico), pixel(LarghezzaValY) + allargamentoValY_, pixel(altezzaGrafico_));
+}
+
+void fGrafico::AllargaValY(double yDa, double yA)
+{
+    // The Y strip as wide as its widest label, so that no label is cut; the
+    // plot gives up what the strip takes.
+    const Separatori sep = SeparatoriLocale();
+    QStringList etichette;
+    for (const PosizioneEtichetta& e : PosizioniEtichette(0.0, 1.0, yDa, yA))
+        etichette << QString::fromStdString(FormaStampa(e.y, sep));
+    if (etichette == etichetteValY_)  // a redraw of the same data measures nothing
+        return;
+    etichetteValY_ = etichette;
+    double largo = 0.0;
+    for (const QString& e : etichette)
+        largo = std::max(largo, PictValY->DimensioneTesto(e).width());
+    const int allargamento = std::max(0, static_cast<int>(std::ceil(largo)) - PixelDaTwips(LarghezzaValY, dpi_));
+    if (allargamento != allargamentoValY_) {
+        allargamentoValY_ = allargamento;
+        DisponiGrafico();
+    }
+}
+
+std::array<QLineEdit*, 8> fGrafico::Caselle() const
+{
+    return {Text1, Text2, DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY};
+}
+
+int fGrafico::Necessaria(const QLineEdit& e) const
+{
+    // The text and the cursor after it. Character by character from a table,
+    // which spares the shaping of the whole text at every move of the mouse;
+    // a pixel more for the kerning that leaves out.
+    double testo = 0.0;
+    for (const QChar c : e.text())
+        testo += c.unicode() < larghezze_.size() ? larghezze_[c.unicode()] : metricheCaselle_.horizontalAdvance(c);
+    return intorno_ + static_cast<int>(std::ceil(testo)) + 2;
+}
+
+void fGrafico::CasellaCambiata(size_t i)
+{
+    // A text as wide as the one before leaves the layout as it is: the
+    // tracker writes two boxes at every move of the mouse.
+    const int n = Necessaria(*Caselle()[i]);
+    if (n != necessarie_[i]) {
+        necessarie_[i] = n;
+        DisponiCaselle();
+    } else {
+        MostraInizio(*Caselle()[i], n);
+    }
+}
+
+void fGrafico::MostraInizio(QLineEdit& e, int necessaria)
+{
+    // A text still too long for its box shows its leading digits, and whole in the tooltip.
+    const bool lunga = necessaria > e.width();
+    const QString suggerimento = lunga ? e.text() : QString();
+    if (e.toolTip() != suggerimento)
+        e.setToolTip(suggerimento);
+    if (lunga && !e.hasFocus())
+        e.setCursorPosition(0);
+}
+
+void fGrafico::DisponiCaselle()
+{
+    auto pixel = [this](double twips) { return PixelDaTwips(twips, dpi_); };
+    auto metti = [](QWidget* w, int sinistra, int alto, int larghezza, int altezza) {
+        const QRect r(sinistra, alto, larghezza, altezza);
+        if (w->geometry() != r)
+            w->setGeometry(r);
+    };
+    auto necessaria = [this](size_t da, size_t a) {
+        return *std::max_element(necessarie_.begin() + static_cast<std::ptrdiff_t>(da),
+                                 necessarie_.begin() + static_cast<std::ptrdiff_t>(a));
+    };
+    // The boxes grow to their texts, their design widths at least, as far as
+    // the window reaches; the frames widen with them.
+    const double s1Sinistra = larghezzaGrafico_ + 850;
+    const int spazio = width() - pixel(s1Sinistra);
+    const int sinistra = pixel(s1Sinistra);
+
+    const double s1Alto = AltoGrafico;
+    const int lettura = std::max(pixel(855), std::min(necessaria(0, 2), spazio - pixel(1575 - 855)));
+    metti(Shape1, sinistra, pixel(s1Alto), pixel(1575) + lettura - pixel(855), Shape1->height());
+    const double l1Alto = s1Alto + 300;
+    metti(Label1, pixel(s1Sinistra + 150), pixel(l1Alto), Label1->width(), Label1->height());
+    metti(Label2, pixel(s1Sinistra + 150), pixel(l1Alto + 800), Label2->width(), Label2->height());
+    metti(Text1, pixel(s1Sinistra + 500), pixel(l1Alto), lettura, Text1->height());
+    metti(Text2, pixel(s1Sinistra + 500), pixel(l1Alto + 800), lettura, Text2->height());
+
+    // The difference group in its two columns while its texts fit them; else
+    // in one, X1, Y1, X2, Y2 in the frame and DX, DY below it, as wide as the
+    // window lets it be and within the window's design height.
+    const double s2Alto = s1Alto + 2500;
+    const std::pair<QLabel*, QLineEdit*> gruppo[6] = {{Label3, DiffX1}, {Label6, DiffY1}, {Label4, DiffX2},
+                                                      {Label5, DiffY2}, {Label7, DiffX},  {Label8, DiffY}};
+    const int larghezza = necessaria(2, 8);
+    const bool dueColonne = larghezza <= pixel(615);
+    const int casella = dueColonne ? pixel(615) : std::max(pixel(615), std::min(larghezza, spazio - pixel(600 + 150)));
+    for (int i = 0; i < 6; ++i) {
+        const double alto = dueColonne ? s2Alto + 300 + 800 * (i / 2) : s2Alto + 300 + 360 * i + (i >= 4 ? 260 : 0);
+        const double l = s1Sinistra + 150 + (dueColonne ? 1200 * (i % 2) : 0);
+        QLabel* etichetta = gruppo[i].first;
+        metti(etichetta, pixel(l), pixel(alto), etichetta->width(), etichetta->height());
+        metti(gruppo[i].second, pixel(l + 450), pixel(alto), casella, gruppo[i].second->height());
+    }
+    metti(Shape2, sinistra, pixel(s2Alto), dueColonne ? pixel(2655) : pixel(600 + 150) + casella,
+          pixel(dueColonne ? 1575 : 1800));
+
+    for (size_t i = 0; i < necessarie_.size(); ++i)
+        MostraInizio(*Caselle()[i], necessarie_[i]);
 }
 
 ContestoGrafico fGrafico::Contesto()
@@ -241,13 +365,15 @@ void fGrafico::ConsolidaSuperfici()
 void fGrafico::DisegnaGrafico()
 {
     CancellaGrafico();
-    const Polinomio* pol = programma_.polinomio.get();
+    const Polinomio* pol = PolinomioAdattato(programma_.polinomio.get());
     FinestraCompleta(grafico_, *programma_.terne, pol);
     grafico_.GraficoZoommato = false;
+    AllargaValY(grafico_.YMin, grafico_.YMax);
     ContestoGrafico c = Contesto();
     ImpostaScala(c);
-    const double da = grafico_.XMin - grafico_.MargineX;
-    const double a = grafico_.XMax + grafico_.MargineX;
+    // The view's edges: the data window with its margins, within the double range.
+    const double da = grafico_.VistaSinistra();
+    const double a = grafico_.VistaDestra();
     DisegnaPunti(c, *programma_.terne, da, a, grafico_.YMin, grafico_.YMax);
     if (pol)
         DisegnaCurva(c, *pol, da, a);
@@ -263,21 +389,22 @@ void fGrafico::DisegnaZoom()
         std::swap(s.Angolo1X, s.Angolo2X);
     if (s.Angolo1Y > s.Angolo2Y)
         std::swap(s.Angolo1Y, s.Angolo2Y);
-    grafico_.XMax = s.Angolo2X / grafico_.ScalaX;
-    grafico_.XMin = s.Angolo1X / grafico_.ScalaX;
-    grafico_.YMax = s.Angolo2Y / grafico_.ScalaY;
-    grafico_.YMin = s.Angolo1Y / grafico_.ScalaY;
+    grafico_.XMax = s.Angolo2X;
+    grafico_.XMin = s.Angolo1X;
+    grafico_.YMax = s.Angolo2Y;
+    grafico_.YMin = s.Angolo1Y;
     // Two clicks on one spot pick an empty rectangle.
     AllargaIntervallo(grafico_.XMin, grafico_.XMax);
     AllargaIntervallo(grafico_.YMin, grafico_.YMax);
     CalcolaScale(grafico_);
     grafico_.GraficoZoommato = true;
     CancellaGrafico();
+    AllargaValY(grafico_.YMin, grafico_.YMax);
     ContestoGrafico c = Contesto();
     ImpostaScala(c);
     DisegnaPunti(c, *programma_.terne, grafico_.XMin, grafico_.XMax, grafico_.YMin, grafico_.YMax);
-    if (programma_.polinomio)
-        DisegnaCurva(c, *programma_.polinomio, grafico_.XMin, grafico_.XMax);
+    if (const Polinomio* pol = PolinomioAdattato(programma_.polinomio.get()))
+        DisegnaCurva(c, *pol, grafico_.XMin, grafico_.XMax);
     ConsolidaSuperfici();
     AbilitaPulsanti(true, false, true);
     Picture1->AbilitaMouse(true);
@@ -287,10 +414,10 @@ void fGrafico::Ridisegna()
 {
     if (grafico_.GraficoZoommato) {
         StrumentiGrafico& s = *strumenti_;
-        s.Angolo1X = grafico_.ScalaX * grafico_.VistaSinistra;
-        s.Angolo1Y = grafico_.ScalaY * grafico_.VistaAlto;
-        s.Angolo2X = grafico_.ScalaX * grafico_.VistaDestra;
-        s.Angolo2Y = grafico_.ScalaY * grafico_.VistaBasso;
+        s.Angolo1X = grafico_.VistaSinistra();
+        s.Angolo1Y = grafico_.VistaAlto();
+        s.Angolo2X = grafico_.VistaDestra();
+        s.Angolo2Y = grafico_.VistaBasso();
         DisegnaZoom();
     } else {
         DisegnaGrafico();
@@ -352,19 +479,20 @@ void fGrafico::Toolbar1_ButtonClick(QAction* pulsante)
     if (chiave == QLatin1String("Cancella")) {
         EseguiPasso([&] { CancellaGrafico(); });
     } else if (chiave == QLatin1String("Disegna")) {
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("Nessuno")); });
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::Nessuno); });
         EseguiPasso([&] { DisegnaGrafico(); });
     } else if (chiave == QLatin1String("Tracciatore")) {
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("Collimatore")); });
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::Collimatore); });
         EseguiPasso([&] { s.CambiaCollimatore(); });
     } else if (chiave == QLatin1String("ZoomArea")) {
         EseguiPasso([&] { Picture1->Pulisci(); });
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("ZoomArea")); });
-        s.Fase = 1;
-        grafico_.ZoomRettangoloAttivo = true;
+        // Every tool off, a zoom already picking too: this one starts afresh.
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::Nessuno); });
+        s.Fase = FaseStrumento::PrimoClic;
+        grafico_.Strumento = ModoStrumento::ZoomRettangolo;
     } else if (chiave == QLatin1String("Differenza")) {
-        EseguiPasso([&] { s.AzzeraStrumenti(QStringLiteral("CollimatoreDifferenza")); });
-        s.Fase = 1;
+        EseguiPasso([&] { s.AzzeraStrumenti(ModoStrumento::CollimatoreDifferenza); });
+        s.Fase = FaseStrumento::PrimoClic;
         EseguiPasso([&] { Ridisegna(); });
         EseguiPasso([&] { s.CambiaDifferenza(); });
     } else if (chiave == QLatin1String("Griglia")) {
@@ -376,12 +504,12 @@ void fGrafico::Toolbar1_ButtonClick(QAction* pulsante)
     // "AggiungiParticolari" offers nothing yet.
 }
 
-void fGrafico::Picture1_MouseMove(float X, float Y)
+void fGrafico::Picture1_MouseMove(double X, double Y)
 {
     EseguiPasso([&] { strumenti_->MouseMove(X, Y); });
 }
 
-void fGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, float X, float Y)
+void fGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y)
 {
     EseguiPasso([&] { strumenti_->MouseDown(pulsante, X, Y); });
 }

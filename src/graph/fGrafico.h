@@ -4,9 +4,12 @@
 #include "StatoGrafico.h"
 #include "StrumentiGrafico.h"
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class Dialoghi;
@@ -78,8 +81,18 @@ private:
     void DisegnaZoom();
     void Ridisegna();
     void CancellaGrafico();
-    void Picture1_MouseMove(float X, float Y);
-    void Picture1_MouseDown(Qt::MouseButton pulsante, float X, float Y);
+    // The plot and its strips; the readout and difference boxes beside them,
+    // each column as wide as its text needs.
+    void DisponiGrafico();
+    void AllargaValY(double yDa, double yA);
+    void DisponiCaselle();
+    std::array<QLineEdit*, 8> Caselle() const;
+    // The width a box needs to show its whole text.
+    int Necessaria(const QLineEdit& e) const;
+    void CasellaCambiata(size_t i);
+    void MostraInizio(QLineEdit& e, int necessaria);
+    void Picture1_MouseMove(double X, double Y);
+    void Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y);
     void AbilitaPulsanti(bool tracciatore, bool zoom, bool cancella);
     void ConsolidaSuperfici();
     ContestoGrafico Contesto();
@@ -91,4 +104,12 @@ private:
     std::unique_ptr<StrumentiGrafico> strumenti_;
     bool caricato_ = false;
     double dpi_ = 96.0;
+    double larghezzaGrafico_ = 0.0;  // the plot's size as designed, twips
+    double altezzaGrafico_ = 0.0;
+    int allargamentoValY_ = 0;  // pixels the Y strip takes from the plot for its labels
+    QStringList etichetteValY_;  // the labels that width is for
+    int intorno_ = 0;  // what a box puts around its text, pixels
+    QFontMetricsF metricheCaselle_{QFont()};  // the boxes' font
+    std::array<double, 128> larghezze_{};      // and its ASCII characters' widths
+    std::array<int, 8> necessarie_{};  // what each box needs, in the order of Caselle
 };
