@@ -92,7 +92,6 @@ void TestNumeriTesto::convertiTesto_data()
     riga("it quattro cifre nel gruppo", "1.2345", "it", Fallisce);
     riga("it gruppo corto prima della virgola", "1.23,5", "it", Fallisce);
     riga("it gruppo in fondo", "1.", "it", Fallisce);
-    riga("it esponente con virgola", "2,5E-1", "it", 0.25);
     riga("it 3x", "3x", "it", Fallisce);
     riga("it vuoto", "", "it", Fallisce);
     riga("it gruppo iniziale", ".5", "it", Fallisce);
