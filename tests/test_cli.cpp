@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <filesystem>
+
 namespace {
 
 const QByteArray Esempio = "9,1\r\n1,5,0\r\n2,3,0\r\n3,4,0\r\n4,5,0\r\n5,7,0\r\n6,9,0\r\n7,12,0\r\n8,7,0\r\n9,6,0\r\n";
@@ -49,6 +51,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void esegui_data();
     void esegui();
+    void nomiNonUtf8();
 };
 
 void TestCli::esegui_data()
@@ -80,8 +83,11 @@ void TestCli::esegui_data()
     // The graph picture (@PNG), with no display and no platform named.
     Riga("grafico 800x600, grado 2,0", {"@FILE", "2,0", "--grafico", "@PNG"}, Esempio, 0, EsempioGrado2, {});
     Riga("grafico, opzioni prima del file", {"--dimensioni", "640x480", "--grafico", "@PNG", "@FILE"}, Esempio, 0, EsempioGrado1, {});
-    Riga("grafico non scrivibile: 74", {"@FILE", "--grafico", "@PNG/g.png"}, Esempio, 74, EsempioGrado1,
-         "Impossibile scrivere il grafico nel file \"@PNG/g.png\".\n");
+#ifdef Q_OS_LINUX
+    Riga("grafico su disco pieno: 74", {"@FILE", "--grafico", "/dev/full"}, Esempio, 74, EsempioGrado1,
+         "Impossibile scrivere il grafico nel file \"/dev/full\".\n");
+#endif
+    Riga("un nome di opzione non è un valore", {"--stampa", "--grafico", "@FILE"}, Esempio, 64, {}, Uso);
     Riga("dimensioni troppo grandi", {"@FILE", "--grafico", "@PNG", "--dimensioni", "5000x10"}, Esempio, 64, {}, Uso);
 
     // The printed report (@PDF) of the example at degree 2: the header given,
@@ -153,6 +159,20 @@ void TestCli::esegui()
     const QStringList lati = (dimensioni < 0 ? QStringLiteral("800x600") : argomenti[dimensioni + 1]).split('x');
     StatoGrafico g;
     QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), ImmagineGrafico(g, s, QSize(lati[0].toInt(), lati[1].toInt())));
+}
+
+// Output names that are not UTF-8 are written byte for byte, as the input name is read.
+void TestCli::nomiNonUtf8()
+{
+#ifdef Q_OS_LINUX
+    QTemporaryDir dir;
+    QProcess sh;  // through the shell: QProcess takes arguments as text
+    sh.start("/bin/sh", {"-c", "cd \"$1\" && printf '2,1\\n0,0,\\n1,1,\\n' | LSAN_OPTIONS=$LSAN_OPTIONS:use_tls=0 \"$0\" - "
+             "--grafico \"$(printf 'g\\377.png')\" --stampa \"$(printf 's\\377.pdf')\" >/dev/null", CURVELLO_FIT, dir.path()});
+    QVERIFY(sh.waitForFinished(60000) && sh.exitCode() == 0);
+    const std::filesystem::path d = QFile::encodeName(dir.path()).toStdString();
+    QVERIFY(std::filesystem::is_regular_file(d / "g\xff.png") && std::filesystem::is_regular_file(d / "s\xff.pdf"));
+#endif
 }
 
 QTEST_MAIN(TestCli)

@@ -128,7 +128,6 @@ void TestFileDati::salva()
     std::ostringstream out;
     SalvaFileDati(stato, out, "prova.cv");
     QCOMPARE(QByteArray::fromStdString(out.str()), atteso);
-    static_assert(sizeof(NumeroRiga) == 8, "the reader counts lines in 64 bits");
 
     // The same bytes reach a file with a non-ASCII name, CR LF untouched, and read back.
     QTemporaryDir dir;
@@ -186,6 +185,7 @@ void TestFileDati::carica_data()
          "1,1\r\n1,2,3\r\n0.5\r\nqualsiasi, \"testo\r\n" + QByteArray(1, '\0') + "\xff", {{1, 2}}, "1");
     Riga("grado 2.5, italiano", "0,2.5", {}, "2,5");
     Riga("grado 2.5, inglese", "0,2.5", {}, "2.5", {}, 0, true);
+    Riga("grado a 17 cifre: il testo che dà il suo valore", "0,2.0000000000000004", {}, "2,0000000000000004");
     Riga("grado di testo", "0, tre gradi \r\n", {}, "tre gradi");
     Riga("testo e virgole tra virgolette", "0, \" a, b \" \r\n", {}, " a, b ");
     Riga("grado in Latin-1", "0,caff\xe8", {}, "caffè");
@@ -220,6 +220,7 @@ void TestFileDati::carica_data()
          nv + "1 c'è del testo dopo le virgolette di chiusura.");
     Riga("campo troppo lungo", "1," + QByteArray(2000, 'x'), {}, NonImpostato,
          nv + "1 un campo supera i 1024 caratteri.");
+    Riga("blank finali oltre i 1024 caratteri", "0," + QByteArray(1024, 'x') + " \t \r\n", {}, QString(1024, 'x'));
     Riga("campo lungo accorciato tra due caratteri UTF-8", "1,1\r\n" + QByteArray(39, 'a') + "\xc3\xa8\xc3\xa8,2,3",
          {}, "1", nv + "2 la X del punto 1 (\"" + QString(39, 'a') + "...\") non è un numero.");
     Riga("caratteri di controllo nel messaggio", "1,1\r\n1\x01\x7f,2,3", {}, "1",

@@ -17,16 +17,20 @@
 #include "Tabulati.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QLocale>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -56,7 +60,7 @@ const char* const Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge 
 
 // The picture asked for with --grafico.
 struct RichiestaGrafico {
-    QString percorso;
+    std::filesystem::path percorso;
     QSize dimensioni{800, 600};
 };
 constexpr int LatoMassimo = 4096;
@@ -64,12 +68,13 @@ constexpr int LatoMassimo = 4096;
 // The report asked for with --stampa; its graph page holds the plot of a
 // window of this size.
 struct RichiestaStampa {
-    QString percorso;
+    std::filesystem::path percorso;
     std::optional<QString> intestazione;
     QSize dimensioni{800, 600};
 };
 
 const QStringList OpzioniConValore = {"--grafico", "--dimensioni", "--stampa", "--intestazione"};
+const QStringList NomiOpzioni = OpzioniConValore + QStringList{"--help", "-h"};
 
 // The picture and the report need a GUI application, though never a display.
 bool ServeGrafica(int argc, char** argv)
@@ -80,9 +85,10 @@ bool ServeGrafica(int argc, char** argv)
     return false;
 }
 
-// Takes the options and their values out of the arguments, each at most once;
-// origine keeps where each remaining one stood. False: wrong usage.
-bool PrendiOpzioni(QStringList& argomenti, QList<int>& origine, QMap<QString, QString>& opzioni)
+// Takes the options and their values out of the arguments, each at most once,
+// with where each value stood; origine keeps where each remaining one stood.
+// False: wrong usage.
+bool PrendiOpzioni(QStringList& argomenti, QList<int>& origine, QMap<QString, int>& opzioni)
 {
     for (int i = 0; i < argomenti.size(); ++i)
         origine << i;
@@ -92,33 +98,45 @@ bool PrendiOpzioni(QStringList& argomenti, QList<int>& origine, QMap<QString, QS
             ++i;
             continue;
         }
-        if (i + 1 >= argomenti.size() || opzioni.contains(a))
+        // "--stampa --grafico x.cv" lacks a name: an option is never a value.
+        if (i + 1 >= argomenti.size() || opzioni.contains(a) || NomiOpzioni.contains(argomenti[i + 1]))
             return false;
-        opzioni.insert(a, argomenti[i + 1]);
+        opzioni.insert(a, origine[i + 1]);
         argomenti.remove(i, 2);
         origine.remove(i, 2);
     }
     return true;
 }
 
+std::filesystem::path Percorso(const QStringList& argomenti, char** argv, int i)
+{
+#ifdef _WIN32
+    (void)argv;
+    return std::filesystem::path(argomenti.at(i).toStdWString());  // argv is lossy on Windows
+#else
+    (void)argomenti;
+    return std::filesystem::path(argv[i]);  // the exact bytes of the name
+#endif
+}
+
 // The options as requests. False: wrong usage (a malformed size, a size or a
 // header with nothing to apply it to).
-bool LeggiRichieste(const QMap<QString, QString>& opzioni, std::optional<RichiestaGrafico>& grafico,
-                    std::optional<RichiestaStampa>& stampa)
+bool LeggiRichieste(const QMap<QString, int>& opzioni, const QStringList& tutti, char** argv,
+                    std::optional<RichiestaGrafico>& grafico, std::optional<RichiestaStampa>& stampa)
 {
     if (opzioni.contains("--grafico"))
-        grafico = RichiestaGrafico{opzioni["--grafico"]};
+        grafico = RichiestaGrafico{Percorso(tutti, argv, opzioni["--grafico"])};
     if (opzioni.contains("--stampa"))
-        stampa = RichiestaStampa{opzioni["--stampa"], std::nullopt};
+        stampa = RichiestaStampa{Percorso(tutti, argv, opzioni["--stampa"]), std::nullopt};
     if (opzioni.contains("--intestazione")) {
         if (!stampa)
             return false;
-        stampa->intestazione = opzioni["--intestazione"];
+        stampa->intestazione = tutti[opzioni["--intestazione"]];
     }
     if (!opzioni.contains("--dimensioni"))
         return true;
     const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$")).match(opzioni["--dimensioni"]);
+        QRegularExpression(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$")).match(tutti[opzioni["--dimensioni"]]);
     if ((!grafico && !stampa) || !m.hasMatch())
         return false;
     const QSize dimensioni(m.captured(1).toInt(), m.captured(2).toInt());
@@ -142,23 +160,37 @@ std::string Intestazione(const RichiestaStampa& stampa)
     return impostazioni.value(QStringLiteral("Settings/IntestazioneUtente")).toString().toStdString();
 }
 
+// Writes the bytes to the file of exactly that name (the name's bytes as
+// given, not as text). False when they are not all written: a full disk.
+bool ScriviFile(const std::filesystem::path& percorso, const QByteArray& byte)
+{
+    std::ofstream file(percorso, std::ios::binary | std::ios::trunc);
+    file.write(byte.constData(), byte.size());
+    file.close();
+    return !file.fail();
+}
+
+// The printer takes a name as text, which not every name is: the report goes
+// to a file of ours first, its bytes then to the name given. Throws ErroreStampa.
+void StampaNelFile(const std::filesystem::path& percorso, const ContenutoStampa& contenuto,
+                   const QImage& immagine)
+{
+    const QTemporaryDir cartella;
+    if (!cartella.isValid())
+        throw ErroreStampa("nessuna cartella temporanea");
+    const QString pdf = cartella.filePath(QStringLiteral("stampa.pdf"));
+    StampaRapportoPdf(pdf, contenuto, immagine);
+    QFile scritto(pdf);
+    if (!scritto.open(QIODevice::ReadOnly) || !ScriviFile(percorso, scritto.readAll()))
+        throw ErroreStampa("stampa non scritta");
+}
+
 class SenzaAvanzamento : public AscoltatoreAvanzamento {
 public:
     void Mostra() override {}
     void Avanza(float) override {}
     void Chiudi() override {}
 };
-
-std::filesystem::path Percorso(const QStringList& argomenti, char** argv, int i)
-{
-#ifdef _WIN32
-    (void)argv;
-    return std::filesystem::path(argomenti.at(i).toStdWString());  // argv is lossy on Windows
-#else
-    (void)argomenti;
-    return std::filesystem::path(argv[i]);  // the exact bytes of the name
-#endif
-}
 
 int Esegui(int argc, char** argv)
 {
@@ -183,10 +215,10 @@ int Esegui(int argc, char** argv)
     }
     QStringList argomenti = tutti;
     QList<int> origine;
-    QMap<QString, QString> opzioni;
+    QMap<QString, int> opzioni;
     std::optional<RichiestaGrafico> grafico;
     std::optional<RichiestaStampa> stampa;
-    if (!PrendiOpzioni(argomenti, origine, opzioni) || !LeggiRichieste(opzioni, grafico, stampa) ||
+    if (!PrendiOpzioni(argomenti, origine, opzioni) || !LeggiRichieste(opzioni, tutti, argv, grafico, stampa) ||
         argomenti.size() < 2 || argomenti.size() > 3) {
         std::fputs(Uso, stderr);
         return UsoErrato;
@@ -229,9 +261,13 @@ int Esegui(int argc, char** argv)
     }
     if (grafico) {
         StatoGrafico statoGrafico;
-        if (!ImmagineGrafico(statoGrafico, stato, grafico->dimensioni).save(grafico->percorso, "PNG")) {
+        QByteArray png;
+        QBuffer memoria(&png);
+        memoria.open(QIODevice::WriteOnly);
+        if (!ImmagineGrafico(statoGrafico, stato, grafico->dimensioni).save(&memoria, "PNG") ||
+            !ScriviFile(grafico->percorso, png)) {
             std::fprintf(stderr, "Impossibile scrivere il grafico nel file \"%s\".\n",
-                         grafico->percorso.toLocal8Bit().constData());
+                         TestoPercorso(grafico->percorso).c_str());
             return UscitaNonScritta;
         }
     }
@@ -240,10 +276,10 @@ int Esegui(int argc, char** argv)
         StatoGrafico statoGrafico;
         const QImage immagine = ImmagineStampaGrafico(statoGrafico, stato, stampa->dimensioni);
         try {
-            StampaRapportoPdf(stampa->percorso, ContenutoDa(stato, testoGrado, sep), immagine);
+            StampaNelFile(stampa->percorso, ContenutoDa(stato, testoGrado, sep), immagine);
         } catch (const ErroreStampa&) {
             std::fprintf(stderr, "Impossibile scrivere la stampa nel file \"%s\".\n",
-                         stampa->percorso.toLocal8Bit().constData());
+                         TestoPercorso(stampa->percorso).c_str());
             return UscitaNonScritta;
         }
     }
@@ -254,6 +290,8 @@ int Esegui(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Unsynchronised, standard input is read in blocks, as fast as a file by name.
+    std::ios::sync_with_stdio(false);
 #ifdef _WIN32
     // The data file's CR LF must pass through unchanged; messages are UTF-8.
     _setmode(_fileno(stdout), _O_BINARY);

@@ -20,21 +20,23 @@ std::string_view senzaBlank(std::string_view t)
     return t;
 }
 
+// Exponents are 64-bit and saturate here, far beyond any double's and far
+// below the type's limit: the mantissa's digits shift them by at most the
+// text's length, so no sum overflows, whatever the width of long.
+constexpr int64_t EsponenteMassimo = int64_t{1} << 50;
+
 // The significant digits of a normalised number text ("-12.5e3", no '+')
 // and its decimal exponent: the magnitude is 0.cifre times 10^esponente.
 // Trailing zeros are dropped; no digits for zero.
-void CifreEsponente(std::string_view s, std::string& cifre, long& esponente)
+void CifreEsponente(std::string_view s, std::string& cifre, int64_t& esponente)
 {
     const size_t e = s.find_first_of("eE");
     const std::string_view mantissa = s.substr(0, e);
     esponente = 0;
     if (e != std::string_view::npos) {
-        const char* p = s.data() + e + 1;
-        const bool meno = p < s.data() + s.size() && *p == '-';
-        if (meno)
-            ++p;
-        if (std::from_chars(p, s.data() + s.size(), esponente).ec != std::errc())
-            esponente = 1L << 40;  // more digits than any exponent needs
+        const bool meno = s.substr(e + 1, 1) == "-";
+        for (const char c : s.substr(e + 1 + (meno ? 1 : 0)))
+            esponente = std::min(esponente * 10 + (c - '0'), EsponenteMassimo);
         if (meno)
             esponente = -esponente;
     }
@@ -48,7 +50,7 @@ void CifreEsponente(std::string_view s, std::string& cifre, long& esponente)
             cifre += mantissa[i];
     while (cifre.back() == '0')
         cifre.pop_back();
-    esponente += primo < punto ? static_cast<long>(punto - primo) : -static_cast<long>(primo - punto) + 1;
+    esponente += static_cast<int64_t>(punto) - static_cast<int64_t>(primo) + (primo < punto ? 0 : 1);
 }
 
 // For a number text out of the double range: true when it is too large,
@@ -56,7 +58,7 @@ void CifreEsponente(std::string_view s, std::string& cifre, long& esponente)
 bool grandeOltreIntervallo(std::string_view s)
 {
     std::string cifre;
-    long esponente = 0;
+    int64_t esponente = 0;
     CifreEsponente(s, cifre, esponente);
     return !cifre.empty() && esponente > 1;
 }
@@ -307,7 +309,7 @@ std::optional<double> LeggiNumeroCampo(std::string_view campo)
     // Fifteen digits write the largest doubles as 1.79769313486232E+308, just
     // beyond the largest double: up to that text, read the largest double.
     std::string cifre;
-    long esponente = 0;
+    int64_t esponente = 0;
     CifreEsponente(*num, cifre, esponente);
     if (esponente == 309 && cifre <= "179769313486232")
         return std::copysign(std::numeric_limits<double>::max(), v);

@@ -194,12 +194,22 @@ private:
         campo.testo += static_cast<char>(c);
     }
 
+    // Blanks are held back until a character follows them: those at the end
+    // are dropped and do not count toward the limit.
     void LeggiSemplice(Campo& campo)
     {
-        for (int c = Guarda(); c != Eof && c != ',' && c != '\r' && c != '\n'; c = Guarda())
-            Aggiungi(campo, Prendi());
-        while (!campo.testo.empty() && (campo.testo.back() == ' ' || campo.testo.back() == '\t'))
-            campo.testo.pop_back();
+        std::string blank;
+        for (int c = Guarda(); c != Eof && c != ',' && c != '\r' && c != '\n'; c = Guarda()) {
+            Prendi();
+            if (c == ' ' || c == '\t') {
+                // Blanks beyond the limit make the field too long only if a character follows.
+                if (campo.testo.size() + blank.size() < LunghezzaMassimaCampo) blank += static_cast<char>(c);
+                continue;
+            }
+            for (const char b : blank) Aggiungi(campo, b);
+            blank.clear();
+            Aggiungi(campo, c);
+        }
     }
 
     void LeggiTraVirgolette(Campo& campo)
@@ -270,6 +280,21 @@ private:
     LettoreCampi campi_;
     const std::string& nome_;
 };
+
+// A number, quoted or not, is shown in the user's form: "1.0" left as text
+// would read as ten where the period groups digits. The general form only
+// when it keeps the value (2.0000000000000004 is no whole degree), else the
+// file's own digits: the degree then checks as the same text typed by hand.
+std::string TestoGrado(const std::string& campo, const Separatori& sep)
+{
+    const auto numero = LeggiNumeroCampo(campo);
+    if (!numero) return InUtf8(campo);
+    const std::string forma = FormaGenerale(*numero, sep);
+    if (ConvertiTesto(forma, sep) == numero) return forma;
+    std::string proprio;
+    for (const char c : campo) proprio += c == '.' ? sep.decimale : std::string(1, c);
+    return proprio;
+}
 
 std::string CampoDouble(double v) { return std::isfinite(v) ? FormaScrittura(v) : std::string(); }
 
@@ -345,12 +370,7 @@ void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& 
     }
 
     const Campo campoGrado = lettore.Richiedi([] { return std::string("manca il grado dopo il numero di punti"); });
-    // A number, quoted or not, is shown in the user's form: "1.0" left as text
-    // would read as ten where the period groups digits.
-    const auto numeroGrado = LeggiNumeroCampo(campoGrado.testo);
-    const std::string testoGrado =
-        numeroGrado ? FormaGenerale(*numeroGrado, sep) : InUtf8(campoGrado.testo);
-    if (impostaTestoGrado) impostaTestoGrado(testoGrado);
+    if (impostaTestoGrado) impostaTestoGrado(TestoGrado(campoGrado.testo, sep));
 
     // Refuse before appending anything: a half-loaded set is worse than none.
     const int32_t spazio = MySource::Capacita - punti.NumeroElementi();
