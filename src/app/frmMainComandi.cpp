@@ -175,7 +175,8 @@ void frmMain::mnuFileNew_Click()
 void frmMain::AzzeraZoom()
 {
     stato_.grafico.GraficoZoommato = false;
-    stato_.grafico.ZoomRettangoloAttivo = false;
+    if (stato_.grafico.Strumento == ModoStrumento::ZoomRettangolo)
+        stato_.grafico.Strumento = ModoStrumento::Nessuno;
 }
 
 void frmMain::mnuFileExit_Click()
