@@ -5,6 +5,7 @@
 
 #include "AvanzamentoSimulazione.h"
 #include "Disposizione.h"
+#include "fGrafico.h"
 
 #include <QAccessible>
 #include <QMdiArea>
@@ -91,11 +92,13 @@ private slots:
             "Tab Tab Down Down Right F2 Ctrl+A =8 Return",  // the third Y corrected
             "Tab Down Delete",  // the fourth pair deleted
             "Alt+G =2 F6 F8 F7",  // degree, Calcolo, Tabella, Grafico
-            // The graph's tools by keys go here.
+            // On the graph's plot: the tracker moved by arrows, a zoom and a difference picked with Enter.
+            "T Right ? Shift+Right ? Escape Z Return Shift+Right Shift+Down Return ? F Left Return Right Return ?",
             "Ctrl+S",
             "Alt+G" + QString(" Shift+Tab").repeated(9) + " Alt+G" + QString(" Tab").repeated(4),
         };
         QStringList fuoco;  // where each Tab landed
+        QStringList letture;  // at each "?": the graph's X readout, its DX and whether it is zoomed
         for (const QString& passo : copione.join(u' ').split(u' ')) {
             // Offscreen, nothing is active once the progress window is gone; a window manager gives the frame back.
             if (!QApplication::activeWindow()) {
@@ -103,12 +106,19 @@ private slots:
                 QVERIFY(QTest::qWaitForWindowActive(&p.f()));
             }
             QWidget* w = QApplication::focusWidget();
+            if (passo == u'?') {
+                auto* g = qobject_cast<fGrafico*>(p.programma->Stato().fGrafico.data());
+                letture << g->Text1->text() + u'/' + g->DiffX->text() + u'/'
+                               + QString::number(p.programma->Stato().grafico.GraficoZoommato);
+                continue;
+            }
             passo.startsWith(u'=') ? QTest::keyClicks(w, passo.mid(1)) : QTest::keySequence(w, QKeySequence(passo));
             if (passo.endsWith(QLatin1String("Tab")))
                 fuoco << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(Righe(p.stato().punti) + u' ' + p.f().GradoPolinomio->text(), QStringLiteral("1;5|2;3|3;8|5;7 2"));
         QVERIFY(p.tabella() && p.programma->Stato().fGrafico && Leggi(file).startsWith("4,2\r\n1,5,"));
+        QCOMPARE(letture.join(u' '), QStringLiteral("3,005/0/0 3,095/0/0 3,185/0/1 3,185/0,143/1"));
         QCOMPARE(fuoco.join(u' '), QStringLiteral("Text2 DataGrid1 DataGrid1 Esempio Tabella Grafico Calcolo Punti Print "
                                                   "Save Open New Text1 Text2 DataGrid1 Text1"));
     }
