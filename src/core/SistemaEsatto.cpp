@@ -3,6 +3,7 @@
 #include "AritmeticaEstesa.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfenv>
 #include <climits>
 #include <cmath>
@@ -37,47 +38,87 @@ int Confronta(const Intero& a, long ea, const Intero& b, long eb)
     return a.compare(b);
 }
 
+// q = a / d for a multiple a of d: GMP has a much faster division for it.
+void DividiEsatto(Intero& q, const Intero& a, const Intero& d)
+{
+#ifdef CURVELLO_GMP
+    mpz_divexact(q.backend().data(), a.backend().data(), d.backend().data());
+#else
+    q = a / d;
+#endif
+}
+
+// The highest set bit of |v| (v != 0), without a copy.
+long BitAlto(const Intero& v)
+{
+#ifdef CURVELLO_GMP
+    return static_cast<long>(mpz_sizeinbase(v.backend().data(), 2)) - 1;
+#else
+    return static_cast<long>(v.sign() < 0 ? msb(Intero(-v)) : msb(v));
+#endif
+}
+
 bool OltreMassimo(const Intero& v, long e)
 {
+    if (v.is_zero())
+        return false;
+    const long alto = BitAlto(v) + e;
+    if (alto != 52 + EsponenteMassimo)
+        return alto > 52 + EsponenteMassimo;
     return Confronta(abs(v), e, MantissaMassima(), EsponenteMassimo) > 0;
 }
 
-// q * 2^base, q >= 2^54, plus a positive amount below 2^base when `sticky`,
-// rounded to nearest, ties to even.
-std::optional<double> ArrotondaCoda(const Intero& q, long base, bool sticky, bool negativo)
+// q * 2^base, 2^54 <= q < 2^64, plus a positive amount below 2^base when
+// `sticky`, rounded to nearest, ties to even. Native integers: no allocation.
+std::optional<double> ArrotondaCoda(uint64_t q, long base, bool sticky, bool negativo)
 {
-    const long alto = static_cast<long>(msb(q)) + base;
+    const long alto = 63 - std::countl_zero(q) + base;
     if (alto > 1023)
         return std::nullopt;
     const long basso = std::max(alto - 52, -1074L);  // subnormals keep fewer bits
-    const auto togli = static_cast<unsigned>(basso - base);
-    Intero tenuto = q >> togli;
-    const Intero resto = q - (tenuto << togli);
-    const Intero meta = Intero(1) << (togli - 1);
-    if (alto == 1023 && tenuto == MantissaMassima() && (!resto.is_zero() || sticky))
+    const long togli = basso - base;
+    if (togli > 62)  // below half the smallest subnormal
+        return negativo ? -0.0 : 0.0;
+    uint64_t tenuto = q >> togli;
+    const uint64_t resto = q - (tenuto << togli), meta = uint64_t(1) << (togli - 1);
+    if (alto == 1023 && tenuto == (uint64_t(1) << 53) - 1 && (resto != 0 || sticky))
         return std::nullopt;
-    if (resto > meta || (resto == meta && (sticky || bit_test(tenuto, 0))))
+    if (resto > meta || (resto == meta && (sticky || (tenuto & 1) != 0)))
         ++tenuto;
     // At most 2^53: the conversion and the scaling are exact in any rounding mode.
-    const double v = std::ldexp(static_cast<double>(tenuto.convert_to<uint64_t>()), static_cast<int>(basso));
+    const double v = std::ldexp(static_cast<double>(tenuto), static_cast<int>(basso));
     return negativo ? -v : v;
+}
+
+} // namespace
+
+namespace {
+
+// v = m * 2^e with m odd (m = 0 for v = 0).
+void MantissaEsponente(double v, int64_t& m, long& e)
+{
+    m = 0;
+    e = 0;
+    if (v == 0.0)
+        return;
+    int esp = 0;
+    const double f = std::frexp(v, &esp);
+    m = static_cast<int64_t>(std::ldexp(f, 53));  // exact, subnormals included
+    e = esp - 53;
+    while ((m & 1) == 0) {
+        m /= 2;
+        ++e;
+    }
 }
 
 } // namespace
 
 Diadico DaDouble(double v)
 {
-    if (v == 0.0)
-        return {};
-    int e = 0;
-    const double f = std::frexp(v, &e);
-    auto m = static_cast<int64_t>(std::ldexp(f, 53));  // exact, subnormals included
-    long esp = e - 53;
-    while ((m & 1) == 0) {
-        m /= 2;
-        ++esp;
-    }
-    return {Intero(m), esp};
+    int64_t m = 0;
+    long e = 0;
+    MantissaEsponente(v, m, e);
+    return {Intero(m), e};
 }
 
 Diadico Somma(const Diadico& a, const Diadico& b)
@@ -106,7 +147,7 @@ std::optional<double> Arrotonda(const Intero& num, const Intero& den, long e)
         divide_qr(Intero(a << static_cast<unsigned>(sposta)), b, q, r);
     else
         divide_qr(a, Intero(b << static_cast<unsigned>(-sposta)), q, r);
-    return ArrotondaCoda(q, e - sposta, !r.is_zero(), negativo);
+    return ArrotondaCoda(q.convert_to<uint64_t>(), e - sposta, !r.is_zero(), negativo);
 }
 
 std::optional<double> ArrotondaRadice(const Intero& num, const Intero& den, long e)
@@ -124,7 +165,7 @@ std::optional<double> ArrotondaRadice(const Intero& num, const Intero& den, long
         divide_qr(num, Intero(den << static_cast<unsigned>(-2 * sposta)), q, r);
     radice = sqrt(q);
     resto = q - radice * radice;
-    return ArrotondaCoda(radice, e - sposta, !r.is_zero() || !resto.is_zero(), false);
+    return ArrotondaCoda(radice.convert_to<uint64_t>(), e - sposta, !r.is_zero() || !resto.is_zero(), false);
 }
 
 namespace {
@@ -132,18 +173,22 @@ namespace {
 // The points as integers over one power of two: v = m * 2^e for every v.
 long InteriComuni(std::span<const double> v, std::vector<Intero>& interi)
 {
-    std::vector<Diadico> d(v.size());
+    std::vector<int64_t> m(v.size());
+    std::vector<long> esp(v.size());
     long e = LONG_MAX;
     for (size_t l = 0; l < v.size(); ++l) {
-        d[l] = DaDouble(v[l]);
-        if (!d[l].m.is_zero())
-            e = std::min(e, d[l].e);
+        MantissaEsponente(v[l], m[l], esp[l]);
+        if (m[l] != 0)
+            e = std::min(e, esp[l]);
     }
     if (e == LONG_MAX)
         e = 0;
     interi.resize(v.size());
-    for (size_t l = 0; l < v.size(); ++l)
-        interi[l] = d[l].m << static_cast<unsigned>(d[l].m.is_zero() ? 0 : d[l].e - e);
+    for (size_t l = 0; l < v.size(); ++l) {
+        interi[l] = m[l];
+        if (m[l] != 0)
+            interi[l] <<= static_cast<unsigned>(esp[l] - e);
+    }
     return e;
 }
 
@@ -166,6 +211,7 @@ EsitoSistema Prepara(std::span<const double> x, std::span<const double> y, int g
     s.S.assign(static_cast<size_t>(2 * N - 1), Intero(0));
     s.T.assign(static_cast<size_t>(N), Intero(0));
     std::vector<Intero> potenza(n, Intero(1));
+    Intero prodotto;
     for (int p = 0; p <= 2 * N - 2; ++p) {
         const long ep = s.ex * p;
         Intero& somma = s.S[static_cast<size_t>(p)];
@@ -174,7 +220,7 @@ EsitoSistema Prepara(std::span<const double> x, std::span<const double> y, int g
                 potenza[l] *= s.X[l];
             somma += potenza[l];
             if (p < N) {
-                const Intero prodotto = s.Y[l] * potenza[l];
+                prodotto = s.Y[l] * potenza[l];
                 Intero& termine = s.T[static_cast<size_t>(p)];
                 termine += prodotto;
                 if (OltreMassimo(prodotto, s.ey + ep) || OltreMassimo(termine, s.ey + ep))
@@ -223,15 +269,20 @@ void Elimina(SistemaIntero& s, bool inversa)
         if (inversa)
             b(i, N + 1 + i) = 1;
     }
-    Intero precedente = 1;
+    Intero precedente = 1, t;
+    const auto passo = [&](int i, int j, int k) {
+        t = b(k, k) * b(i, j);
+        t -= b(i, k) * b(k, j);
+        DividiEsatto(b(i, j), t, precedente);
+    };
     for (int k = 0; k < N - 1; ++k) {
         for (int i = k + 1; i < N; ++i) {
             for (int j = k + 1; j <= N; ++j)
-                b(i, j) = (b(k, k) * b(i, j) - b(i, k) * b(k, j)) / precedente;
+                passo(i, j, k);
             if (inversa) {
                 for (int c = 0; c <= k; ++c)
-                    b(i, N + 1 + c) = (b(k, k) * b(i, N + 1 + c) - b(i, k) * b(k, N + 1 + c)) / precedente;
-                b(i, N + 1 + i) = b(k, k) * b(i, N + 1 + i) / precedente;
+                    passo(i, N + 1 + c, k);
+                passo(i, N + 1 + i, k);
             }
         }
         precedente = b(k, k);
@@ -242,10 +293,10 @@ void Elimina(SistemaIntero& s, bool inversa)
     s.W.assign(static_cast<size_t>(N), Intero(0));
     s.W[static_cast<size_t>(N - 1)] = b(N - 1, N);
     for (int i = N - 2; i >= 0; --i) {
-        Intero t = s.det * b(i, N);
+        t = s.det * b(i, N);
         for (int j = i + 1; j < N; ++j)
             t -= b(i, j) * s.W[static_cast<size_t>(j)];
-        s.W[static_cast<size_t>(i)] = t / b(i, i);
+        DividiEsatto(s.W[static_cast<size_t>(i)], t, b(i, i));
     }
 }
 
@@ -257,11 +308,12 @@ Intero AggiuntaDiagonale(const SistemaIntero& s, int k)
     const int c = N + 1 + k;
     std::vector<Intero> z(static_cast<size_t>(N));
     z[static_cast<size_t>(N - 1)] = b(N - 1, c);
+    Intero t;
     for (int i = N - 2; i >= k; --i) {
-        Intero t = s.det * b(i, c);
+        t = s.det * b(i, c);
         for (int j = i + 1; j < N; ++j)
             t -= b(i, j) * z[static_cast<size_t>(j)];
-        z[static_cast<size_t>(i)] = t / b(i, i);
+        DividiEsatto(z[static_cast<size_t>(i)], t, b(i, i));
     }
     return z[static_cast<size_t>(k)];
 }
@@ -272,14 +324,13 @@ using namespace esatto;
 
 namespace {
 
-// The smallest power of two not below |v|, as an exponent (0 for v = 0).
+// The smallest power of two not below v >= 0, as an exponent (0 for v = 0).
 long EsponenteSopra(const Diadico& v)
 {
     if (v.m.is_zero())
         return 0;
-    const Intero a = abs(v.m);
-    const auto alto = msb(a);
-    return static_cast<long>(alto) + v.e + (a == (Intero(1) << alto) ? 0 : 1);
+    const auto alto = msb(v.m);
+    return static_cast<long>(alto) + v.e + (lsb(v.m) == alto ? 0 : 1);  // a power of two, or above one
 }
 
 // The same from doubles when rounding to nearest and every step is exact.
