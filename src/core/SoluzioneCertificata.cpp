@@ -485,9 +485,8 @@ std::optional<SoluzioneSistema> CertificaIn(std::span<const double> t, std::span
 }
 
 // Far from zero (years) t = X minus the centre of the X range is well
-// conditioned where X is not; it is tried first whenever every difference is
-// exact (Sterbenz: always when the X lie within a factor two of the centre),
-// then X itself.
+// conditioned where X is not; it is tried whenever every difference is exact
+// (Sterbenz: always when the X lie within a factor two of the centre).
 template <bool Fma, class Corsia>
 std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<const double> y, int grado)
 {
@@ -498,19 +497,26 @@ std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<c
     sol.grado = sol.centrata.grado = static_cast<int16_t>(grado);
     CentroEScala(x, sol.centrata.centro, sol.centrata.scala);
     const double centro = sol.centrata.centro;
-    if (centro != 0.0) {
-        std::vector<double> t(n);
-        bool esatte = true;
+    std::vector<double> t;
+    bool esatte = centro != 0.0;
+    if (esatte) {
+        t.resize(n);
         for (size_t l = 0; l < n && esatte; ++l) {
             double e;
             DueSomma(x[l], -centro, t[l], e);
             esatte = e == 0.0;
         }
-        if (esatte)
-            if (auto s = CertificaIn<Fma, Corsia>(t, y, grado, centro, sol))
-                return s;
     }
-    return CertificaIn<Fma, Corsia>(x, y, grado, 0.0, sol);
+    // Data near zero tries X first, as it always did; data far from it
+    // (the centre beyond twice the half-range) t first. One body for every
+    // try keeps the AVX2 copy (everything inlined) small.
+    const bool lontani = std::abs(centro) > 2 * sol.centrata.scala;
+    for (int prova = 0; prova < (esatte ? 2 : 1); ++prova) {
+        const bool inT = esatte && (prova == 0) == lontani;
+        if (auto s = CertificaIn<Fma, Corsia>(inT ? std::span<const double>(t) : x, y, grado, inT ? centro : 0.0, sol))
+            return s;
+    }
+    return std::nullopt;
 }
 
 #ifdef CURVELLO_AVX2
