@@ -1,8 +1,10 @@
 // Fit engine timings, no window: the progress listener is absent. The whole
 // fit (fast path, exact solve when it cannot prove its rounding), the exact
-// solve alone, the fast path alone, and one evaluation of P(X).
+// solve alone, the fast path alone, the exact statistics of a fit, and one
+// evaluation of P(X).
 #include "Curvello.h"
 #include "SoluzioneCertificata.h"
+#include "Statistiche.h"
 
 #include <benchmark/benchmark.h>
 
@@ -92,6 +94,18 @@ void Certificato(benchmark::State& state, int grado, Dati dati)
     state.counters["certificato"] = certo ? 1 : 0;
 }
 
+void Statistiche(benchmark::State& state, int grado, Dati dati)
+{
+    MySource s;
+    Riempi(s, dati);
+    std::vector<double> x, y;
+    Colonne(s, x, y);
+    for (auto _ : state) {
+        StatisticheAdattamento r = CalcolaStatistiche(x, y, grado);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
 // One P(X) at a point of the data's range: Horner in t and, for comparison,
 // Horner over the monomial coefficients.
 void Valore(benchmark::State& state, bool centrata)
@@ -127,6 +141,11 @@ BENCHMARK_CAPTURE(Certificato, Grado10Su100Punti, 10, Dati::Cento)->Unit(benchma
 BENCHMARK_CAPTURE(Certificato, Grado10DaUnoACento, 10, Dati::DaUnoACento)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Certificato, Grado2SullEsempio, 2, Dati::Esempio)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Certificato, Grado10Filip, 10, Dati::Filip)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Certificato, Grado10SuTrentunAnni, 10, Dati::Anni)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Statistiche, Grado10Su100Punti, 10, Dati::Cento)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Statistiche, Grado10DaUnoACento, 10, Dati::DaUnoACento)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Statistiche, Grado10SuTrentunAnni, 10, Dati::Anni)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Statistiche, Grado2SullEsempio, 2, Dati::Esempio)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Valore, FormaCentrata, true)->Unit(benchmark::kNanosecond);
 BENCHMARK_CAPTURE(Valore, Monomiale, false)->Unit(benchmark::kNanosecond);
 BENCHMARK_MAIN();

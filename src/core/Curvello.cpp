@@ -1,9 +1,12 @@
 #include "Curvello.h"
 
-#include "SoluzioneCertificata.h"
+#include "MinimiQuadrati.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
+
+static_assert(LimitiCalcolo{}.GradoMassimo <= GradoMassimoSistema, "the solve holds every degree the limits allow");
 
 namespace {
 // Closes the progress window however the build of the system ends.
@@ -111,7 +114,9 @@ RisultatoCalcolo Curvello::CalcolaPolinomio(const std::string& testoGrado, const
         r.causa = CausaInterruzione::GradoNonConvertibile;
         return r;
     }
-    if (*grado != std::floor(*grado) || *grado < 1.0 || *grado > stato_.limiti.GradoMassimo) {
+    // A limit raised past what the solve holds still refuses here.
+    const double gradoMassimo = std::min<double>(stato_.limiti.GradoMassimo, GradoMassimoSistema);
+    if (*grado != std::floor(*grado) || *grado < 1.0 || *grado > gradoMassimo) {
         rifiuta(r, 4);
         return r;
     }
@@ -188,15 +193,13 @@ void Curvello::CostruisciSistema(const int16_t& gr, const int16_t& punti, Risult
             return;
         }
     }
-    // The fast path answers only when it proves its rounding; a singular or
-    // doubtful system always reaches the exact solve.
-    if (auto certa = RisolviCertificato(x, y, gr))
-        soluzione = *certa;
-    else
-        soluzione = RisolviEsatto(x, y, gr, stato_.limiti.ScalaturaRighe != 0);
+    soluzione = RisolviMinimiQuadrati(x, y, gr, stato_.limiti.ScalaturaRighe != 0);
 
     switch (soluzione.esito) {
     case EsitoSistema::Risolto:
+        return;
+    case EsitoSistema::NonAmmesso:  // the degree was checked above
+        rifiuta(r, 4);
         return;
     case EsitoSistema::PivotNullo:
         rifiuta(r, 7);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 // Why an accepted answer is the exact one rounded. With A the exact normal
 // matrix of the given doubles, D a power-of-two scaling, B = D A D and
@@ -237,43 +238,30 @@ bool InIntervalloSicuro(double v)
     return a >= 0x1p-1000 && a <= 0x1p1000;
 }
 
-template <bool Fma, class Corsia>
-std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<const double> y, int grado)
+// Stage 1: far from both ends of the double range, or not at all.
+bool IntervalloSicuro(std::span<const double> t, std::span<const double> y, int N)
 {
-    const int N = grado + 1;
-    const auto n = x.size();
-    const auto u = [](int i) { return static_cast<size_t>(i); };
-
-    // Far from both ends of the double range, or not at all.
-    double ax = 0.0, ay = 0.0;
+    const auto n = t.size();
+    double at = 0.0, ay = 0.0;
     for (size_t l = 0; l < n; ++l) {
-        ax = std::max(ax, std::abs(x[l]));
+        at = std::max(at, std::abs(t[l]));
         ay = std::max(ay, std::abs(y[l]));
     }
-    if (!(ax > 0.0) || !(ay > 0.0) || N > Massimo || n < static_cast<size_t>(N))
-        return std::nullopt;
-    int ex = 0, ey = 0, en = 0;
-    std::frexp(ax, &ex);
+    if (!(at > 0.0) || !(ay > 0.0) || N > Massimo || n < static_cast<size_t>(N))
+        return false;
+    int et = 0, ey = 0, en = 0;
+    std::frexp(at, &et);
     std::frexp(ay, &ey);
     std::frexp(static_cast<double>(n), &en);
-    const int g = std::max(ex, 0);
-    if (g * (2 * N - 2) + en > 900 || ey + g * (N - 1) + en > 900 || ey < -900)
-        return std::nullopt;
+    const int g = std::max(et, 0);
+    return g * (2 * N - 2) + en <= 900 && ey + g * (N - 1) + en <= 900 && ey >= -900;
+}
 
-    Somme S;
-    CalcolaSomme<Fma, Corsia>(x, y, N, S);
-
-    // Scaling by powers of two to a diagonal near 1.
+// The scaled system B = D A D, g = D b in triple-double with bounds on their
+// errors, its double-word copy, and what the eigenvalue proof needs of it.
+struct SistemaScalato {
+    int N = 0;
     std::array<double, Massimo> f{};
-    for (int i = 0; i < N; ++i) {
-        double trascurato = 0.0;
-        const Tripla d = Valore(S.s[u(2 * i)], trascurato);
-        if (!(d.a > 0x1p-300))
-            return std::nullopt;
-        int e = 0;
-        std::frexp(d.a, &e);
-        f[u(i)] = std::ldexp(1.0, -(e / 2));
-    }
     std::array<std::array<Tripla, Massimo>, Massimo> Bt;
     std::array<std::array<double, Massimo>, Massimo> errB{};
     std::array<Tripla, Massimo> gt;
@@ -281,56 +269,90 @@ std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<c
     Matrice Bd;
     Vettore gd;
     double frobenius = 0.0, traccia = 0.0, diagonale = 0.0;
+};
+
+// Stage 2: the sums, and scaling by powers of two to a diagonal near 1.
+template <bool Fma, class Corsia>
+bool CostruisciScalato(std::span<const double> t, std::span<const double> y, SistemaScalato& B)
+{
+    const int N = B.N;
+    const auto u = [](int i) { return static_cast<size_t>(i); };
+    Somme S;
+    CalcolaSomme<Fma, Corsia>(t, y, N, S);
+    for (int i = 0; i < N; ++i) {
+        double trascurato = 0.0;
+        const Tripla d = Valore(S.s[u(2 * i)], trascurato);
+        if (!(d.a > 0x1p-300))
+            return false;
+        int e = 0;
+        std::frexp(d.a, &e);
+        B.f[u(i)] = std::ldexp(1.0, -(e / 2));
+    }
     for (int i = 0; i < N; ++i) {
         for (int j = 0; j < N; ++j) {
-            const double fij = f[u(i)] * f[u(j)];
+            const double fij = B.f[u(i)] * B.f[u(j)];
             double errS = 0.0;
-            Bt[u(i)][u(j)] = Scala(Valore(S.s[u(i + j)], errS), fij);
-            errB[u(i)][u(j)] = (S.es[u(i + j)] + errS) * Gonfia * fij + 3 * Eta;
+            B.Bt[u(i)][u(j)] = Scala(Valore(S.s[u(i + j)], errS), fij);
+            B.errB[u(i)][u(j)] = (S.es[u(i + j)] + errS) * Gonfia * fij + 3 * Eta;
             double errD = 0.0;
-            Bd[u(i)][u(j)] = InDoppio(Bt[u(i)][u(j)], errD);
-            const double e = errB[u(i)][u(j)] + errD;
-            frobenius += e * e;
+            B.Bd[u(i)][u(j)] = InDoppio(B.Bt[u(i)][u(j)], errD);
+            const double e = B.errB[u(i)][u(j)] + errD;
+            B.frobenius += e * e;
         }
         double errT = 0.0;
-        gt[u(i)] = Scala(Valore(S.t[u(i)], errT), f[u(i)]);
-        errg[u(i)] = (S.et[u(i)] + errT) * Gonfia * f[u(i)] + 3 * Eta;
+        B.gt[u(i)] = Scala(Valore(S.t[u(i)], errT), B.f[u(i)]);
+        B.errg[u(i)] = (S.et[u(i)] + errT) * Gonfia * B.f[u(i)] + 3 * Eta;
         double errD = 0.0;
-        gd[u(i)] = InDoppio(gt[u(i)], errD);
-        const double dii = Bd[u(i)][u(i)].h + std::abs(Bd[u(i)][u(i)].l);
-        traccia += dii;
-        diagonale = std::max(diagonale, dii);
+        B.gd[u(i)] = InDoppio(B.gt[u(i)], errD);
+        const double dii = B.Bd[u(i)][u(i)].h + std::abs(B.Bd[u(i)][u(i)].l);
+        B.traccia += dii;
+        B.diagonale = std::max(B.diagonale, dii);
     }
-    frobenius = std::sqrt(frobenius) * Gonfia;
+    B.frobenius = std::sqrt(B.frobenius) * Gonfia;
+    return true;
+}
 
-    // Solve, then one refinement with the residual in triple-double.
+// Stage 3: solve, then one refinement with the residual in triple-double.
+template <bool Fma>
+bool RisolviERaffina(const SistemaScalato& B, Vettore& y0, Vettore& dy)
+{
+    const int N = B.N;
+    const auto u = [](int i) { return static_cast<size_t>(i); };
     Matrice L;
     Vettore D;
-    if (!FattorizzaLDL<Fma>(Bd, N, L, D))
-        return std::nullopt;
-    const Vettore y0 = RisolviLDL<Fma>(L, D, N, gd);
+    if (!FattorizzaLDL<Fma>(B.Bd, N, L, D))
+        return false;
+    y0 = RisolviLDL<Fma>(L, D, N, B.gd);
     Vettore r1;
     for (int i = 0; i < N; ++i) {
         Accumulatore acc;
-        acc.Aggiungi(gt[u(i)].a, gt[u(i)].c, gt[u(i)].b);
+        acc.Aggiungi(B.gt[u(i)].a, B.gt[u(i)].c, B.gt[u(i)].b);
         double trascurato = 0.0;
         for (int j = 0; j < N; ++j)
-            SottraiProdotto<Fma>(acc, Bt[u(i)][u(j)], y0[u(j)], trascurato);
+            SottraiProdotto<Fma>(acc, B.Bt[u(i)][u(j)], y0[u(j)], trascurato);
         r1[u(i)] = InDoppio(Valore(acc, trascurato), trascurato);
     }
-    const Vettore dy = RisolviLDL<Fma>(L, D, N, r1);
+    dy = RisolviLDL<Fma>(L, D, N, r1);
+    return true;
+}
 
-    // The final residual and its bound: ||rho||_2 <= R.
+// Stage 4: the final residual and its bound, ||rho||_2 <= R (infinite when
+// it cannot be bounded).
+template <bool Fma>
+double Residuo(const SistemaScalato& B, const Vettore& y0, const Vettore& dy)
+{
+    const int N = B.N;
+    const auto u = [](int i) { return static_cast<size_t>(i); };
     double R = 0.0;
     for (int i = 0; i < N; ++i) {
         Accumulatore acc;
-        acc.Aggiungi(gt[u(i)].a, gt[u(i)].c, gt[u(i)].b);
-        double errore = errg[u(i)];
+        acc.Aggiungi(B.gt[u(i)].a, B.gt[u(i)].c, B.gt[u(i)].b);
+        double errore = B.errg[u(i)];
         for (int j = 0; j < N; ++j) {
-            SottraiProdotto<Fma>(acc, Bt[u(i)][u(j)], y0[u(j)], errore);
-            SottraiProdotto<Fma>(acc, Bt[u(i)][u(j)], dy[u(j)], errore);
+            SottraiProdotto<Fma>(acc, B.Bt[u(i)][u(j)], y0[u(j)], errore);
+            SottraiProdotto<Fma>(acc, B.Bt[u(i)][u(j)], dy[u(j)], errore);
             const double yj = std::abs(y0[u(j)].h) + std::abs(y0[u(j)].l) + std::abs(dy[u(j)].h) + std::abs(dy[u(j)].l);
-            errore += errB[u(i)][u(j)] * yj * Gonfia;
+            errore += B.errB[u(i)][u(j)] * yj * Gonfia;
         }
         double errAcc = 0.0;
         const Tripla r = Valore(acc, errAcc);
@@ -338,81 +360,163 @@ std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<c
         R += ri * ri;
     }
     R = std::sqrt(R) * Gonfia;
-    if (!std::isfinite(R))
-        return std::nullopt;
+    return std::isfinite(R) ? R : INFINITY;
+}
 
-    // Each coefficient y0 + dy as s + t (s its double) plus a tiny rest; the
-    // smallest lambda_min that keeps it inside its rounding interval.
-    SoluzioneSistema sol;
-    sol.grado = static_cast<int16_t>(grado);
-    double necessario = 0.0;
+// Coefficients in double-word with their error bound, linear in
+// ||y* - y||_2: |exact_k - c_k| <= peso_k ||y* - y||_2 + arit_k.
+struct Coefficienti {
     Vettore c;
-    std::array<double, Massimo> resto{};
-    for (int i = 0; i < N; ++i) {
+    std::array<double, Massimo> peso{}, arit{};
+};
+
+// The solved coefficients y0 + dy unscaled, each as s + t (s its double)
+// plus a tiny rest charged to `arit`.
+Coefficienti Unisci(const SistemaScalato& B, const Vettore& y0, const Vettore& dy)
+{
+    const auto u = [](int i) { return static_cast<size_t>(i); };
+    Coefficienti k;
+    for (int i = 0; i < B.N; ++i) {
         double s, e1, t, e2, e3;
         DueSomma(y0[u(i)].h, dy[u(i)].h, s, e1);
         DueSomma(y0[u(i)].l, dy[u(i)].l, t, e2);
         DueSomma(e1, t, t, e3);
         const double r = e2 + e3;
         DueSomma(s, t, s, t);
-        resto[u(i)] = std::abs(r) * (1 + 2 * U);
-        const double dist = DistanzaDalBordo(s, t) - resto[u(i)];
-        c[u(i)] = {s * f[u(i)], t * f[u(i)]};
-        if (!(dist > 0.0) || !InIntervalloSicuro(c[u(i)].h))
-            return std::nullopt;
-        sol.coeff[u(i)] = c[u(i)].h;
-        necessario = std::max(necessario, R / dist * Gonfia);
+        k.c[u(i)] = {s * B.f[u(i)], t * B.f[u(i)]};
+        k.peso[u(i)] = B.f[u(i)];
+        k.arit[u(i)] = std::abs(r) * (1 + 2 * U) * B.f[u(i)] + Eta;
     }
+    return k;
+}
 
-    // The centred form from these coefficients by a Taylor shift in
-    // double-word, with the same proof: a bound linear in ||y* - y||_2
-    // (weights `peso`) plus the shift's own roundings (`arit`).
-    CentroEScala(x, sol.centrata.centro, sol.centrata.scala);
-    sol.centrata.grado = static_cast<int16_t>(grado);
-    const double m = sol.centrata.centro, am = std::abs(m);
-    std::array<double, Massimo> peso{}, arit{};
-    for (int j = 0; j < N; ++j) {
-        peso[u(j)] = f[u(j)];
-        arit[u(j)] = resto[u(j)] * f[u(j)] + Eta;
-    }
+// Stage 5 (centred form): the same polynomial in v where u = v + d (a Taylor
+// shift in double-word), its own roundings added to `arit`.
+template <bool Fma>
+Coefficienti Trasla(Coefficienti k, int N, double d)
+{
+    if (d == 0.0)
+        return k;
+    const auto u = [](int i) { return static_cast<size_t>(i); };
+    const double ad = std::abs(d);
     for (int i = 0; i < N - 1; ++i)
-        for (int k = N - 2; k >= i; --k) {
-            const Doppio p = Prodotto<Fma>(c[u(k + 1)], Doppio{m, 0.0});
-            c[u(k)] = Somma(c[u(k)], p);
-            peso[u(k)] += peso[u(k + 1)] * am;
-            arit[u(k)] += arit[u(k + 1)] * am + EpsDoppio * (std::abs(p.h) + 2 * std::abs(c[u(k)].h)) + 2 * Eta;
+        for (int j = N - 2; j >= i; --j) {
+            const Doppio p = Prodotto<Fma>(k.c[u(j + 1)], Doppio{d, 0.0});
+            k.c[u(j)] = Somma(k.c[u(j)], p);
+            k.peso[u(j)] += k.peso[u(j + 1)] * ad;
+            k.arit[u(j)] += k.arit[u(j + 1)] * ad + EpsDoppio * (std::abs(p.h) + 2 * std::abs(k.c[u(j)].h)) + 2 * Eta;
         }
-    double potenza = 1.0;
-    for (int k = 0; k < N; ++k) {
-        const Doppio e = {c[u(k)].h * potenza, c[u(k)].l * potenza};
-        if (!InIntervalloSicuro(e.h))
-            return std::nullopt;
-        const double dist = DistanzaDalBordo(e.h, e.l) - arit[u(k)] * potenza * Gonfia - Eta;
-        if (!(dist > 0.0))
-            return std::nullopt;
-        sol.centrata.coeff[u(k)] = e.h;
-        necessario = std::max(necessario, R * peso[u(k)] * potenza / dist * Gonfia);
-        potenza *= sol.centrata.scala;
-    }
+    return k;
+}
 
-    // Prove lambda_min(B) > necessario with one LDL^T of Bd - tau I.
+// Stage 6: the coefficients times scala^k, each kept only when its interval
+// lies inside one rounding interval of a double; `necessario` rises to the
+// smallest lambda_min(B) that proves every one.
+bool ProvaArrotondamento(const Coefficienti& k, int N, double scala, double R, std::array<double, Massimo>& uscita,
+                         double& necessario)
+{
+    const auto u = [](int i) { return static_cast<size_t>(i); };
+    double potenza = 1.0;
+    for (int i = 0; i < N; ++i) {
+        const Doppio e = {k.c[u(i)].h * potenza, k.c[u(i)].l * potenza};
+        if (!InIntervalloSicuro(e.h))
+            return false;
+        const double dist = DistanzaDalBordo(e.h, e.l) - k.arit[u(i)] * potenza * Gonfia - Eta;
+        const double serve = R * k.peso[u(i)] * potenza / dist * Gonfia;
+        if (!(dist > 0.0) || !(serve < INFINITY))
+            return false;
+        uscita[u(i)] = e.h;
+        necessario = std::max(necessario, serve);
+        potenza *= scala;
+    }
+    return true;
+}
+
+// Stage 7: prove lambda_min(B) > necessario with one LDL^T of Bd - tau I.
+template <bool Fma>
+bool ProvaAutovalore(const SistemaScalato& B, double necessario)
+{
+    const int N = B.N;
     const double gamma = (N + 1) * EpsDoppio / (1 - (N + 1) * EpsDoppio);
     const auto perturbazione = [&](double tau) {
-        return (frobenius + EpsDoppio * (diagonale + tau) + gamma * traccia * (1 + EpsDoppio) / (1 - gamma)
+        return (B.frobenius + EpsDoppio * (B.diagonale + tau) + gamma * B.traccia * (1 + EpsDoppio) / (1 - gamma)
                 + N * N * 0x1p-900)
             * Gonfia;
     };
     const double tau = necessario * (1 + 0x1p-6) + perturbazione(2 * necessario) * (1 + 0x1p-6);
     if (!std::isfinite(tau) || !(tau - perturbazione(tau) > necessario))
-        return std::nullopt;
-    Matrice C = Bd;
+        return false;
+    Matrice C = B.Bd;
     for (int i = 0; i < N; ++i)
-        C[u(i)][u(i)] = Somma(C[u(i)][u(i)], Doppio{-tau, 0.0});
-    Matrice L2;
-    Vettore D2;
-    if (!FattorizzaLDL<Fma>(C, N, L2, D2))
+        C[static_cast<size_t>(i)][static_cast<size_t>(i)] = Somma(C[static_cast<size_t>(i)][static_cast<size_t>(i)], Doppio{-tau, 0.0});
+    Matrice L;
+    Vettore D;
+    return FattorizzaLDL<Fma>(C, N, L, D);
+}
+
+// The system solved in t = X - spostamento (every difference exact), the
+// coefficients mapped back to X and to the centred form.
+template <bool Fma, class Corsia>
+std::optional<SoluzioneSistema> CertificaIn(std::span<const double> t, std::span<const double> y, int grado,
+                                            double spostamento, SoluzioneSistema sol)
+{
+    const int N = grado + 1;
+    if (!IntervalloSicuro(t, y, N))
         return std::nullopt;
+    SistemaScalato B;
+    B.N = N;
+    if (!CostruisciScalato<Fma, Corsia>(t, y, B))
+        return std::nullopt;
+    Vettore y0, dy;
+    if (!RisolviERaffina<Fma>(B, y0, dy))
+        return std::nullopt;
+    const double R = Residuo<Fma>(B, y0, dy);
+    if (!(R < INFINITY))
+        return std::nullopt;
+    const Coefficienti inT = Unisci(B, y0, dy);
+    double necessario = 0.0;
+    if (!ProvaArrotondamento(Trasla<Fma>(inT, N, -spostamento), N, 1.0, R, sol.coeff, necessario)
+        || !ProvaArrotondamento(Trasla<Fma>(inT, N, sol.centrata.centro - spostamento), N, sol.centrata.scala, R,
+                                sol.centrata.coeff, necessario)
+        || !ProvaAutovalore<Fma>(B, necessario))
+        return std::nullopt;
+    sol.via = ViaSoluzione::Certificata;
     return sol;
+}
+
+// Far from zero (years) t = X minus the centre of the X range is well
+// conditioned where X is not; it is tried whenever every difference is exact
+// (Sterbenz: always when the X lie within a factor two of the centre).
+template <bool Fma, class Corsia>
+std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<const double> y, int grado)
+{
+    const auto n = x.size();
+    if (grado + 1 > Massimo || n < static_cast<size_t>(grado + 1) || y.size() != n)
+        return std::nullopt;
+    SoluzioneSistema sol;
+    sol.grado = sol.centrata.grado = static_cast<int16_t>(grado);
+    CentroEScala(x, sol.centrata.centro, sol.centrata.scala);
+    const double centro = sol.centrata.centro;
+    std::vector<double> t;
+    bool esatte = centro != 0.0;
+    if (esatte) {
+        t.resize(n);
+        for (size_t l = 0; l < n && esatte; ++l) {
+            double e;
+            DueSomma(x[l], -centro, t[l], e);
+            esatte = e == 0.0;
+        }
+    }
+    // Data near zero tries X first, as it always did; data far from it
+    // (the centre beyond twice the half-range) t first. One body for every
+    // try keeps the AVX2 copy (everything inlined) small.
+    const bool lontani = std::abs(centro) > 2 * sol.centrata.scala;
+    for (int prova = 0; prova < (esatte ? 2 : 1); ++prova) {
+        const bool inT = esatte && (prova == 0) == lontani;
+        if (auto s = CertificaIn<Fma, Corsia>(inT ? std::span<const double>(t) : x, y, grado, inT ? centro : 0.0, sol))
+            return s;
+    }
+    return std::nullopt;
 }
 
 #ifdef CURVELLO_AVX2
@@ -434,6 +538,8 @@ constexpr bool FmaNativa = false;
 std::optional<SoluzioneSistema> RisolviCertificato(std::span<const double> x, std::span<const double> y, int grado,
                                                    ViaCertificata via)
 {
+    if (grado < 1 || grado > GradoMassimoSistema)
+        return std::nullopt;
 #ifdef CURVELLO_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
     if (avx2 && via == ViaCertificata::Migliore)

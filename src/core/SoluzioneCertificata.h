@@ -10,8 +10,11 @@
 // every coefficient (and every centred coefficient) inside one rounding
 // interval of a double. It answers only then, and then only with Risolto: the
 // answer is the exact one rounded. Anything it cannot prove (a singular or
-// badly conditioned system, values near the ends of the double range) gives
-// nullopt, and the exact solve decides.
+// badly conditioned system, values near the ends of the double range, a
+// degree outside 1 .. GradoMassimoSistema) gives nullopt, and the exact solve
+// decides. Far from zero it solves in X minus the centre of the X range, when
+// every difference is exact. Assumes rounding to nearest: RisolviMinimiQuadrati
+// checks it.
 //
 // The processor's AVX2 and FMA are used when it has them; `Portabile` asks for
 // the copy that runs everywhere (it must give the same answers).
