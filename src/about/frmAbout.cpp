@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Costanti.h"
+#include "Versione.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -101,8 +102,7 @@ frmAbout::frmAbout(QWidget* proprietario)
 
 void frmAbout::Form_Load()
 {
-    lblVersion->setText(TestoVersione(CURVELLO_VERSIONE_MAGGIORE, CURVELLO_VERSIONE_MINORE,
-                                      CURVELLO_VERSIONE_REVISIONE));
+    lblVersion->setText(TestoVersione(VersioneMaggiore, VersioneMinore, VersioneRevisione));
     lblTitle->setText(QString::fromUtf8(TitoloApplicazione));
 }
 

@@ -1,4 +1,5 @@
 #include "Module1.h"
+#include "Versione.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Curvello"));
     QApplication::setApplicationName(QStringLiteral("Curvello"));
-    QApplication::setApplicationVersion(QStringLiteral(CURVELLO_VERSIONE));
+    QApplication::setApplicationVersion(QString::fromLatin1(VersioneProgramma));
     QApplication::setWindowIcon(IconaApplicazione());
 
     QSettings impostazioni(QSettings::NativeFormat, QSettings::UserScope,
