@@ -1,6 +1,7 @@
 // Draws the program's own images once; the PNG files it writes are committed
-// and shipped as resources. Build target curvello_disegna_icone (not built by
-// default); run it with the repository root as argument.
+// and shipped as resources or installed as the desktop icon. Build target
+// curvello_disegna_icone (not built by default); run it with the repository
+// root as argument.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -75,6 +76,7 @@ QImage Stampa()
 }
 
 // A rising curve through scattered points: what the program does.
+// dist/icone/curvello.svg draws the same shapes by hand; change both together.
 QImage Icona(int lato)
 {
     QImage img = Tela(lato);
@@ -139,9 +141,13 @@ int main(int argc, char** argv)
     const QDir radice(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     const QString app_ = radice.filePath(QStringLiteral("src/app/risorse/"));
     const QString about = radice.filePath(QStringLiteral("src/about/risorse/"));
+    const QString desktop = radice.filePath(QStringLiteral("dist/icone/"));
     bool ok = Scrivi(Nuovo(), app_ + "New.png") && Scrivi(Apri(), app_ + "Open.png")
         && Scrivi(Salva(), app_ + "Save.png") && Scrivi(Stampa(), app_ + "Print.png")
         && Scrivi(Icona(16), about + "icona16.png") && Scrivi(Icona(32), about + "icona32.png")
         && Scrivi(Icona(64), about + "icona64.png") && Scrivi(Logo(), about + "logo.png");
+    // The desktop's larger sizes; 16, 32 and 64 are installed from the ones above.
+    for (int lato : {48, 128, 256})
+        ok = ok && Scrivi(Icona(lato), desktop + QStringLiteral("curvello%1.png").arg(lato));
     return ok ? 0 : 1;
 }
