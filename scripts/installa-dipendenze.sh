@@ -2,6 +2,8 @@
 # Installs the Debian packages that building, running and testing need, when missing.
 set -euo pipefail
 pacchetti=(g++ cmake make qt6-base-dev libboost-dev libgmp-dev libbenchmark-dev poppler-utils fonts-dejavu-core qt6-translations-l10n)
+# Checking the installed desktop files and building the Debian package.
+pacchetti+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev)
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
