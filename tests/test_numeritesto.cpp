@@ -18,6 +18,8 @@ class TestNumeriTesto : public QObject {
 private slots:
     void formaGenerale_data();
     void formaGenerale();
+    void formaEsatta_data();
+    void formaEsatta();
     void convertiTesto_data();
     void convertiTesto();
     void arrotondamenti_data();
@@ -54,6 +56,29 @@ void TestNumeriTesto::formaGenerale()
     QCOMPARE(QString::fromStdString(FormaGenerale(valore, Separatori::Inglesi())), inglese);
     QCOMPARE(QString::fromStdString(FormaScrittura(valore)), inglese);
     QCOMPARE(QString::fromStdString(FormaStampa(valore, Separatori::Italiani())), stampa);
+}
+
+// The shortest text that reads back as the same double, in either locale.
+void TestNumeriTesto::formaEsatta_data()
+{
+    QTest::addColumn<double>("valore");
+    QTest::addColumn<QString>("italiano");
+    QTest::newRow("2/3 a 16 cifre") << 2.0 / 3.0 << "0,6666666666666666";
+    QTest::newRow("0,1 corto") << 0.1 << "0,1";
+    QTest::newRow("17 cifre, senza gruppi") << -1234.5678901234567 << "-1234,5678901234567";
+    QTest::newRow("1E+20") << 1e20 << "1E+20";
+    QTest::newRow("meno zero") << -0.0 << "0";
+    QTest::newRow("massimo") << DBL_MAX << "1,7976931348623157E+308";
+    QTest::newRow("denormale minimo") << 5e-324 << "5E-324";
+}
+
+void TestNumeriTesto::formaEsatta()
+{
+    QFETCH(double, valore);
+    QFETCH(QString, italiano);
+    QCOMPARE(QString::fromStdString(FormaEsatta(valore, Separatori::Italiani())), italiano);
+    for (const Separatori& sep : {Separatori::Italiani(), Separatori::Inglesi()})
+        QVERIFY(ConvertiTesto(FormaEsatta(valore, sep), sep) == valore);
 }
 
 // A whole text as a number (Italian, English, a data file field), and the
