@@ -9,6 +9,7 @@
 #include "frmOptions.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -169,6 +170,22 @@ private slots:
         QCOMPARE(p.stato().terne->NumeroElementi(), coefficienti.isEmpty() ? terne : int(punti.count(u'|') + 1));
         if (Tabella* t = p.tabella())  // no coefficients, no fit: no C rows, no P
             QVERIFY(t->DataCoeff->rowCount() == c.size() + 1 && t->DataTerna->item(0, 3)->text().isEmpty() == c.isEmpty());
+    }
+
+    // The grid's menu: "Incolla" appends the clipboard's pairs, which
+    // "Calcolo" fits; "Copia" copies the cell the transfer left selected.
+    void incollaECalcolo()
+    {
+        ProgrammaDiProva p;
+        p.premi("Esempio");
+        QGuiApplication::clipboard()->setText("X\tY\n10\t1\n11\t4,5\n");
+        p.voce("mnuCoppieIncolla")->trigger();
+        p.f().GradoPolinomio->setText("1");
+        p.premi("Calcolo");
+        QCOMPARE(Righe(p.stato().punti).section(u'|', 8), "9;6|10;1|11;4.5");
+        QCOMPARE(p.stato().polinomio->NumeroElementi(), 2);
+        p.voce("mnuCoppieCopia")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "4,5\n");
     }
 
     // A failure in a menu command ends it with a message, in a toolbar step silently; the program goes on.
