@@ -120,6 +120,8 @@ private slots:
         QTest::newRow("X vuota come zero") << "Punti ;1 1;3 G:1 Calcolo" << "0;1|1;3" << "1 2" << "";
         QTest::newRow("testo non numerico") << "Punti 1;1 2;3 abc;5 G:1 Calcolo" << "1;1|2;3" << "-1 2"
                                             << "La riga 3 contiene un valore non numerico: abc";
+        QTest::newRow("Incolla e Calcolo") << "Esempio mnuCoppieIncolla G:1 Calcolo" << esempio + "|10;1|11;4.5"
+                                           << "5,527273 0,040909" << "";
         QTest::newRow("Elimina riga senza griglia") << "Esempio chiudi mnuCoppieEliminaRiga Calcolo"
                                                     << esempio.section(u'|', 0, 7) << ""
                                                     << "Inserire un grado per il polinomio approssimante";
@@ -132,6 +134,7 @@ private slots:
         QFETCH(QString, messaggio);
         ProgrammaDiProva p;
         frmMain& f = p.f();
+        QGuiApplication::clipboard()->setText("X\tY\n10\t1\n11\t4,5\n");  // for "Incolla"
         bool avanzamentoAperto = false;
         p.dialoghi->allaDomanda = [&](const DomandaDialogo&) {
             auto* w = f.findChild<AvanzamentoSimulazione*>();
@@ -170,22 +173,6 @@ private slots:
         QCOMPARE(p.stato().terne->NumeroElementi(), coefficienti.isEmpty() ? terne : int(punti.count(u'|') + 1));
         if (Tabella* t = p.tabella())  // no coefficients, no fit: no C rows, no P
             QVERIFY(t->DataCoeff->rowCount() == c.size() + 1 && t->DataTerna->item(0, 3)->text().isEmpty() == c.isEmpty());
-    }
-
-    // The grid's menu: "Incolla" appends the clipboard's pairs, which
-    // "Calcolo" fits; "Copia" copies the cell the transfer left selected.
-    void incollaECalcolo()
-    {
-        ProgrammaDiProva p;
-        p.premi("Esempio");
-        QGuiApplication::clipboard()->setText("X\tY\n10\t1\n11\t4,5\n");
-        p.voce("mnuCoppieIncolla")->trigger();
-        p.f().GradoPolinomio->setText("1");
-        p.premi("Calcolo");
-        QCOMPARE(Righe(p.stato().punti).section(u'|', 8), "9;6|10;1|11;4.5");
-        QCOMPARE(p.stato().polinomio->NumeroElementi(), 2);
-        p.voce("mnuCoppieCopia")->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), "4,5\n");
     }
 
     // A failure in a menu command ends it with a message, in a toolbar step silently; the program goes on.
