@@ -78,7 +78,7 @@ Coppie::Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget
     DataGrid1->verticalHeader()->setSectionsClickable(false);
     PreparaGriglia(DataGrid1);
     misura_ = std::make_unique<MisuraCelle>(DataGrid1);
-    // Cells change only through the boxes.
+    // Cells change only through the boxes and a paste.
     DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A block of cells can be selected, for copying.
     DataGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
