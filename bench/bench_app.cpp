@@ -2,22 +2,27 @@
 // screen, the same inside a running process, one "Calcolo" of degree 10 on
 // 100 points through the real window with its progress window, opening the
 // pairs window on 301 points, a results table and a graph window on 100, Save
-// then Open of 100 points and the triples listing of 100 points printed to PDF.
+// then Open of 100 points and the triples listing of 100 points printed to PDF;
+// pasting 301 pairs into the pairs window and copying a results table of 100 points.
 #include "Coppie.h"
 #include "DialoghiScriptati.h"
 #include "Disposizione.h"
 #include "MainQt.h"
 #include "Module1.h"
+#include "Tabella.h"
 #include "frmMain.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -216,6 +221,47 @@ void BM_StampaTerne100PuntiSuPdf(benchmark::State& state)
         p.f.StampaTerne();
 }
 BENCHMARK(BM_StampaTerne100PuntiSuPdf)->Unit(benchmark::kMillisecond);
+
+// A spreadsheet's 301 rows with a header pasted into the empty pairs window,
+// laid out and painted; emptying it again is not timed.
+void BM_Incolla301Coppie(benchmark::State& state)
+{
+    ProgrammaDiProva p;
+    QString testo = QStringLiteral("X\tY\r\n");
+    const QString virgola = QLocale().decimalPoint();
+    for (int i = 1; i <= MySource::Capacita; ++i)
+        testo += QString::number(i - 12) + virgola + "37\t" + QString::number(i * 3) + virgola + "125\r\n";
+    QGuiApplication::clipboard()->setText(testo);
+    for (auto _ : state) {
+        state.PauseTiming();
+        ChiudiFigli(p.f);
+        p.stato.punti.Vuota();
+        Premi(p.f, "Punti");
+        auto* coppie = qobject_cast<Coppie*>(p.programma->Stato().Coppie.data());
+        state.ResumeTiming();
+        coppie->Incolla();
+        QCoreApplication::processEvents();
+        if (coppie->TotaleRighe() != MySource::Capacita)
+            state.SkipWithError("la griglia non ha 301 righe");
+    }
+}
+BENCHMARK(BM_Incolla301Coppie)->Unit(benchmark::kMillisecond);
+
+// "Copia" on the points of a results table of 100 points: the whole grid, 100 rows of four cells.
+void BM_CopiaTabellaDi100Punti(benchmark::State& state)
+{
+    ProgrammaDiProva p;
+    Calcolato(p);
+    Premi(p.f, "Tabella");
+    auto* tabella = qobject_cast<Tabella*>(p.programma->Stato().Tabella.data());
+    QAction* copia = tabella->DataTerna->actions().value(0);
+    for (auto _ : state) {
+        copia->trigger();
+        if (QGuiApplication::clipboard()->text().count(u'\n') != 100)
+            state.SkipWithError("non sono state copiate 100 righe");
+    }
+}
+BENCHMARK(BM_CopiaTabellaDi100Punti)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "frmOptions.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -119,6 +120,8 @@ private slots:
         QTest::newRow("X vuota come zero") << "Punti ;1 1;3 G:1 Calcolo" << "0;1|1;3" << "1 2" << "";
         QTest::newRow("testo non numerico") << "Punti 1;1 2;3 abc;5 G:1 Calcolo" << "1;1|2;3" << "-1 2"
                                             << "La riga 3 contiene un valore non numerico: abc";
+        QTest::newRow("Incolla e Calcolo") << "Esempio mnuCoppieIncolla G:1 Calcolo" << esempio + "|10;1|11;4.5"
+                                           << "5,527273 0,040909" << "";
         QTest::newRow("Elimina riga senza griglia") << "Esempio chiudi mnuCoppieEliminaRiga Calcolo"
                                                     << esempio.section(u'|', 0, 7) << ""
                                                     << "Inserire un grado per il polinomio approssimante";
@@ -131,6 +134,7 @@ private slots:
         QFETCH(QString, messaggio);
         ProgrammaDiProva p;
         frmMain& f = p.f();
+        QGuiApplication::clipboard()->setText("X\tY\n10\t1\n11\t4,5\n");  // for "Incolla"
         bool avanzamentoAperto = false;
         p.dialoghi->allaDomanda = [&](const DomandaDialogo&) {
             auto* w = f.findChild<AvanzamentoSimulazione*>();

@@ -78,6 +78,15 @@ void TestCli::esegui_data()
     Riga("standard input non valido", {"-"}, "2,1\r\n1,a,0\r\n", 3, {},
          "Il file \"standard input\" non è valido: alla riga 2 la Y del punto 1 (\"a\") non è un numero.\n", En);
     Riga("senza argomenti", {}, {}, 64, {}, Uso);
+
+    // Text tables ("@FILE.csv" and the like): the same fit as the .cv; the degree must be given.
+    Riga("tabella italiana con intestazione", {"@FILE.csv", "1"}, "X;Y\r\n1,0;5\r\n2;3\r\n3;4\r\n4;5\r\n5;7\r\n6;9\r\n7;12\r\n8;7\r\n9;6\r\n",
+         0, EsempioGrado1, {});
+    Riga("tabella inglese", {"@FILE.txt", "2"}, "1.0,5\n2,3\n3,4\n4,5\n5,7\n6,9\n7,12\n8,7\n9,6", 0, EsempioGrado2, {}, En);
+    Riga("tabella con una riga cattiva", {"@FILE.tsv", "2"}, "X\tY\n1\t5\n2\tabc\n", 3, {},
+         "Il file \"@FILE.tsv\" non è valido: alla riga 3 \"2 abc\" non è una coppia di numeri.\n");
+    Riga("tabella senza grado", {"@FILE.csv"}, "1;5\n", 64, {},
+         "La tabella di testo \"@FILE.csv\" non contiene il grado: indicare GRADO dopo il nome del file.\n");
     Riga("aiuto", {"--help"}, {}, 0, Uso, {});
 
     // The graph picture (@PNG), with no display and no platform named.
@@ -115,7 +124,12 @@ void TestCli::esegui()
     QFETCH(QByteArray, errori);
 
     QTemporaryDir dir;
-    const QString percorso = dir.filePath("dati.cv");
+    const QString tabella = argomenti.filter(QRegularExpression("^@FILE\\.(csv|txt|tsv)$")).value(0);
+    const QString percorso = dir.filePath(tabella.isEmpty() ? "dati.cv" : tabella.mid(1));
+    if (!tabella.isEmpty()) {
+        argomenti.replaceInStrings(tabella, percorso);
+        errori.replace(tabella.toUtf8(), percorso.toUtf8());
+    }
     const bool ingresso = argomenti.contains("-");
     QFile f(percorso);
     if (!file.isEmpty() && !ingresso)

@@ -1,6 +1,7 @@
 // The data file: bytes written and read back, each failure and what it keeps.
 #include "Curvello.h"
 #include "FileDati.h"
+#include "TabellaTesto.h"
 
 #include <QtTest>
 
@@ -70,7 +71,14 @@ void Riempi(MySource& s, int quanti)
 void Riga(const char* nome, const QByteArray& bytes, const Punti& aggiunti, const QString& grado,
           const QString& errore = {}, int prima = 0, bool inglese = false)
 {
-    QTest::newRow(nome) << bytes << prima << aggiunti << grado << errore << inglese;
+    QTest::newRow(nome) << bytes << prima << aggiunti << grado << errore << inglese << false;
+}
+
+// A text table's row, read as "prova.csv": it holds no degree.
+void Tabella(const char* nome, const QByteArray& bytes, const Punti& aggiunti, const QString& errore = {},
+             int prima = 0, bool inglese = false)
+{
+    QTest::newRow(nome) << bytes << prima << aggiunti << NonImpostato << errore << inglese << true;
 }
 
 }  // namespace
@@ -174,6 +182,7 @@ void TestFileDati::carica_data()
     QTest::addColumn<QString>("grado");
     QTest::addColumn<QString>("errore");
     QTest::addColumn<bool>("inglese");
+    QTest::addColumn<bool>("tabella");
 
     // Read whole; the same points however the fields are laid out.
     Riga("regolare, accodato a due punti", TrePunti, PuntiTre, "1", {}, 2);
@@ -223,6 +232,17 @@ void TestFileDati::carica_data()
     Riga("blank finali oltre i 1024 caratteri", "0," + QByteArray(1024, 'x') + " \t \r\n", {}, QString(1024, 'x'));
     Riga("campo lungo accorciato tra due caratteri UTF-8", "1,1\r\n" + QByteArray(39, 'a') + "\xc3\xa8\xc3\xa8,2,3",
          {}, "1", nv + "2 la X del punto 1 (\"" + QString(39, 'a') + "...\") non è un numero.");
+    // Text tables: a header, the period or the user's form, per line the first separator found.
+    const QString tnv = "Il file \"prova.csv\" non è valido: alla riga ";
+    Tabella("tabella italiana", "\xef\xbb\xbfX;Y\r\n1.500;1.234,5\r\n\r\n 1,5  -2 \r3\t4", {{1.5, 1234.5}, {1.5, -2}, {3, 4}}, {}, 1);
+    Tabella("tabella inglese", "x, y\n1.5,2\n1,000.5\t1e3\n", {{1.5, 2}, {1000.5, 1000}}, {}, 0, true);
+    Tabella("tabella: riga cattiva, le coppie prima restano", "1;2\nx;y\n5;6", {{1, 2}}, tnv + "2 \"x;y\" non è una coppia di numeri.");
+    Tabella("tabella: tre colonne", "1\t2\t3", {}, tnv + "1 \"1 2 3\" non è una coppia di numeri.");
+    Tabella("tabella: solo l'intestazione", "\nX Y\n", {}, tnv + "2 \"X Y\" non è una coppia di numeri.");
+    Tabella("tabella vuota", "\r\n", {}, "Il file \"prova.csv\" non contiene coppie di numeri.");
+    Tabella("tabella: riga troppo lunga", "1;" + QByteArray(5000, '1'), {}, tnv + "1 il testo supera i 4096 caratteri.");
+    Tabella("tabella oltre lo spazio rimasto", "1;1\n2;2", {}, "Il file \"prova.csv\" contiene più punti di quanti se ne "
+            "possono aggiungere (1, al massimo 301 in tutto): nessun punto del file è stato caricato.", 300);
     Riga("caratteri di controllo nel messaggio", "1,1\r\n1\x01\x7f,2,3", {}, "1",
          nv + "2 la X del punto 1 (\"1??\") non è un numero.");
 }
@@ -235,6 +255,7 @@ void TestFileDati::carica()
     QFETCH(QString, grado);
     QFETCH(QString, errore);
     QFETCH(bool, inglese);
+    QFETCH(bool, tabella);
 
     MySource punti;
     Riempi(punti, prima);
@@ -242,7 +263,10 @@ void TestFileDati::carica()
     QString letto = NonImpostato;
     std::istringstream in(bytes.toStdString());
     const Separatori sep = inglese ? Separatori::Inglesi() : Separatori::Italiani();
-    QCOMPARE(Errore([&] { CaricaFileDati(punti, in, "prova.cv", sep, In(letto)); }), errore);
+    QCOMPARE(Errore([&] {
+                 tabella ? CaricaTabellaTesto(punti, in, "prova.csv", sep) : CaricaFileDati(punti, in, "prova.cv", sep, In(letto));
+             }),
+             errore);
     QCOMPARE(letto, grado);
     QCOMPARE(PuntiDa(punti).mid(0, prima), presenti);
     QCOMPARE(PuntiDa(punti).mid(prima), aggiunti);

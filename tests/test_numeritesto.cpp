@@ -24,23 +24,28 @@ private slots:
     void arrotondamenti();
 };
 
-// The general form in both locales (the English one is the file's) and the print form.
+// The general form in both locales (the English one is the file's), the
+// print form, and the exact form (the Italian general one unless given),
+// which reads back as the same double in either locale.
 void TestNumeriTesto::formaGenerale_data()
 {
     QTest::addColumn<double>("valore");
     QTest::addColumn<QString>("italiano");
     QTest::addColumn<QString>("inglese");
     QTest::addColumn<QString>("stampa");
-    auto riga = [](const char* nome, double v, const char* it, const char* en, const char* st) {
-        QTest::newRow(nome) << v << it << en << st;
+    QTest::addColumn<QString>("esatta");
+    auto riga = [](const char* nome, double v, const char* it, const char* en, const char* st, const char* es = nullptr) {
+        QTest::newRow(nome) << v << it << en << st << (es ? es : it);
     };
     riga("meno zero", -0.0, "0", "0", " 0 ");
-    riga("2/3 arrotondato", 2.0 / 3.0, "0,666666666666667", "0.666666666666667", " 0,666666666666667 ");
+    riga("2/3 arrotondato", 2.0 / 3.0, "0,666666666666667", "0.666666666666667", " 0,666666666666667 ", "0,6666666666666666");
+    riga("17 cifre", -1234.5678901234567, "-1234,56789012346", "-1234.56789012346", "-1234,56789012346 ", "-1234,5678901234567");
     riga("senza gruppi", 1234.5, "1234,5", "1234.5", " 1234,5 ");
     riga("15 cifre intere", 123456789012345.0, "123456789012345", "123456789012345", " 123456789012345 ");
     riga("1E+15", 1e15, "1E+15", "1E+15", " 1E+15 ");
     riga("1,5E-07", 1.5e-7, "1,5E-07", "1.5E-07", " 1,5E-07 ");
-    riga("massimo", DBL_MAX, "1,79769313486232E+308", "1.79769313486232E+308", " 1,79769313486232E+308 ");
+    riga("massimo", DBL_MAX, "1,79769313486232E+308", "1.79769313486232E+308", " 1,79769313486232E+308 ",
+         "1,7976931348623157E+308");
     riga("esponente a tre cifre", -2.5e-100, "-2,5E-100", "-2.5E-100", "-2,5E-100 ");
 }
 
@@ -50,10 +55,14 @@ void TestNumeriTesto::formaGenerale()
     QFETCH(QString, italiano);
     QFETCH(QString, inglese);
     QFETCH(QString, stampa);
+    QFETCH(QString, esatta);
     QCOMPARE(QString::fromStdString(FormaGenerale(valore, Separatori::Italiani())), italiano);
     QCOMPARE(QString::fromStdString(FormaGenerale(valore, Separatori::Inglesi())), inglese);
     QCOMPARE(QString::fromStdString(FormaScrittura(valore)), inglese);
     QCOMPARE(QString::fromStdString(FormaStampa(valore, Separatori::Italiani())), stampa);
+    QCOMPARE(QString::fromStdString(FormaEsatta(valore, Separatori::Italiani())), esatta);
+    for (const Separatori& sep : {Separatori::Italiani(), Separatori::Inglesi()})
+        QVERIFY(ConvertiTesto(FormaEsatta(valore, sep), sep) == valore);
 }
 
 // A whole text as a number (Italian, English, a data file field), and the

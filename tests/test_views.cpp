@@ -1,10 +1,12 @@
 // The pairs window through real keys and clicks, its transfer to the point
 // set, and the results table's texts.
+#include "Curvello.h"
 #include "Funzioni.h"
 #include "Polinomio.h"
 #include "Tabella.h"
 #include "test_viste_supporto.h"
 
+#include <QClipboard>
 #include <QMdiArea>
 #include <QMenu>
 #include <QScrollBar>
@@ -79,7 +81,7 @@ class TestViste : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+    void init() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     // The grid after the script, TotaleRighe, then what a transfer leaves in
     // the point set and says.
@@ -187,6 +189,79 @@ private slots:
         QCOMPARE(cornice.isNull(), messaggio.isEmpty());
         QCOMPARE(f.punti.NumeroElementi(), punti);
         QCOMPARE(f.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
+    }
+
+    // Ctrl+V in the grid after `prima` pairs i;i: the clipboard's pairs go in
+    // as written (the transfer reads them as typed ones), all or none.
+    void incolla_data()
+    {
+        QTest::addColumn<bool>("inglese");
+        QTest::addColumn<int>("prima");
+        QTest::addColumn<QString>("appunti");
+        QTest::addColumn<QString>("aggiunte");
+        QTest::addColumn<QString>("messaggio");
+        const QString riga = "La riga %1 degli appunti non contiene una coppia di numeri: %2";
+        QTest::newRow("foglio italiano") << false << 0 << "X\tY\r\n1,5\t2\r\n-1.234,5\t1E-3\r\n" << "1,5;2|-1.234,5;1E-3" << "";
+        QTest::newRow("foglio inglese") << true << 0 << "x\ty\n1.5\t2\n1,000.5\t3" << "1.5;2|1,000.5;3" << "";
+        QTest::newRow("punti e virgola, blank, righe vuote") << false << 1 << "1;2\n\t\n 3 ; 4;\n5   6" << "1;2|3;4|5;6" << "";
+        QTest::newRow("riga cattiva in mezzo") << false << 1 << "1\t2\n3\tabc\n5\t6" << "" << riga.arg(2).arg("3 abc");
+        QTest::newRow("il punto non è la virgola") << false << 0 << "1.5\t2" << "" << riga.arg(1).arg("1.5 2");
+        QTest::newRow("solo l'intestazione") << false << 0 << "\nX Y\n" << "" << riga.arg(2).arg("X Y");
+        QTest::newRow("fino a 301") << false << 300 << "7 7" << "7;7" << "";
+        QTest::newRow("oltre 301") << false << 300 << "7 7\n8 8" << ""
+            << "Gli appunti contengono 2 coppie, ma la griglia può averne al massimo 301 e ne ha già 300: nessuna coppia è stata incollata";
+    }
+    void incolla()
+    {
+        QFETCH(bool, inglese);
+        QFETCH(int, prima);
+        QFETCH(QString, appunti);
+        QFETCH(QString, aggiunte);
+        QFETCH(QString, messaggio);
+        if (inglese)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Finestra f;
+        for (int i = 1; i <= prima; ++i)
+            f.c->AggiungiCoppia(QString::number(i), QString::number(i));
+        const QString griglia = Righe(f.c->DataGrid1);
+        QGuiApplication::clipboard()->setText(appunti);
+        QTest::keySequence(f.c->DataGrid1, QKeySequence::Paste);
+        QCOMPARE(Righe(f.c->DataGrid1), aggiunte.isEmpty() ? griglia : prima ? griglia + u'|' + aggiunte : aggiunte);
+        QCOMPARE(f.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio});
+    }
+
+    // Ctrl+C: the selected block, else the whole grid without its empty last
+    // rows; a number at full precision (typed ones as the transfer reads them),
+    // other texts as they are. The years' coefficients at degree 8 read back exact.
+    void copia()
+    {
+        Finestra f({{0.1, 1.0 / 3}});
+        f.esegui(QStringLiteral("1.234,5;abc ;"));
+        QTest::keySequence(f.c->DataGrid1, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "0,1\t0,333333333333333\n1234,5\tabc\n");
+        f.c->DataGrid1->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
+        f.c->DataGrid1->setRangeSelected(QTableWidgetSelectionRange(0, 1, 0, 1), false);
+        QTest::keySequence(f.c->DataGrid1, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "0,1\t\n1234,5\tabc\n");
+
+        StatoProgramma s;
+        for (int anno = 1990; anno <= 2020; ++anno)
+            s.punti.Add(anno, 59 + 4 * std::sin((anno - 1990) / 5.0) + (anno - 1990) * 0.05);
+        QCOMPARE(Curvello(s, CanaliCalcolo{}).CalcolaPolinomio("8", Separatori::Italiani()).esito, EsitoCalcolo::Riuscito);
+        Tabella t;
+        t.Form_Load(s.polinomio.get(), s.punti);
+        for (int k = 0; k <= 8; ++k)  // the fit's doubles, as the table keeps them under Qt::UserRole
+            t.DataCoeff->item(k, 1)->setData(Qt::UserRole, s.polinomio->Coeff(k));
+        t.show();
+        QVERIFY(QTest::qWaitForWindowActive(&t));
+        QTest::keySequence(t.DataCoeff, QKeySequence::Copy);
+        const QStringList righe = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(righe.size(), 10);  // each line ends with a line feed
+        for (int k = 0; k <= 8; ++k)
+            QVERIFY(ConvertiTesto(righe[k].section(u'\t', 1).toStdString(), Separatori::Italiani()) == s.polinomio->Coeff(k));
+        t.DataTerna->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 1), true);
+        t.DataTerna->actions().constFirst()->trigger();  // "Copia" in the grid's menu
+        QCOMPARE(QGuiApplication::clipboard()->text(), "2\t1991\n3\t1992\n");
     }
 
     // Twips: the grid 100 narrower and 800 lower than the window, never below 0.

@@ -14,6 +14,7 @@
 #include "Stampante.h"
 #include "StatoGrafico.h"
 #include "StatoProgramma.h"
+#include "TabellaTesto.h"
 #include "Tabulati.h"
 
 #include <QApplication>
@@ -229,10 +230,19 @@ int Esegui(int argc, char** argv)
     std::string testoGrado;
     const auto impostaGrado = [&](const std::string& t) { testoGrado = t; };
     try {
-        if (argomenti[1] == "-")
+        if (argomenti[1] == "-") {
             CaricaFileDati(stato.punti, std::cin, "standard input", sep, impostaGrado);
-        else
-            CaricaFileDati(stato.punti, Percorso(tutti, argv, origine[1]), sep, impostaGrado);
+        } else if (const auto file = Percorso(tutti, argv, origine[1]); ETabellaTesto(file)) {
+            // A text table holds no degree: it must be given.
+            if (argomenti.size() < 3) {
+                std::fprintf(stderr, "La tabella di testo \"%s\" non contiene il grado: indicare GRADO dopo il nome del file.\n",
+                             TestoPercorso(file).c_str());
+                return UsoErrato;
+            }
+            CaricaTabellaTesto(stato.punti, file, sep);
+        } else {
+            CaricaFileDati(stato.punti, file, sep, impostaGrado);
+        }
     } catch (const ErroreFileDati& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return FileIlleggibile;

@@ -107,6 +107,8 @@ public slots:
     void mnuHelpSearchForHelpOn_Click();
     void mnuHelpAbout_Click();
     void mnuCoppieEliminaRiga_Click();
+    void mnuCoppieCopia_Click();
+    void mnuCoppieIncolla_Click();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;

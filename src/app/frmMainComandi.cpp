@@ -220,3 +220,13 @@ void frmMain::mnuCoppieEliminaRiga_Click()
 {
     MostraCoppie().EliminaRiga();
 }
+
+void frmMain::mnuCoppieCopia_Click()
+{
+    MostraCoppie().Copia();
+}
+
+void frmMain::mnuCoppieIncolla_Click()
+{
+    MostraCoppie().Incolla();
+}

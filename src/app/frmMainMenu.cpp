@@ -75,6 +75,11 @@ std::span<const DefinizioneComando> frmMain::TabellaComandi()
 
         {.nome = "mnuCoppieEliminaRiga", .testo = "Elimina riga", .gestore = &frmMain::mnuCoppieEliminaRiga_Click,
          .posto = P::MenuCoppie},
+        // The keys are the grid's own: shown here, they act only in the grid.
+        {.nome = "mnuCoppieCopia", .testo = "Copia", .tastoStandard = QKeySequence::Copy,
+         .gestore = &frmMain::mnuCoppieCopia_Click, .posto = P::MenuCoppie, .separatorePrima = true},
+        {.nome = "mnuCoppieIncolla", .testo = "Incolla", .tastoStandard = QKeySequence::Paste,
+         .gestore = &frmMain::mnuCoppieIncolla_Click, .posto = P::MenuCoppie},
     };
     return tabella;
 }

@@ -149,6 +149,17 @@ void sostituisci(std::string& s, char da, const std::string& a)
         s.replace(pos, 1, a);
 }
 
+// to_chars' text in the program's form: E+20, INF, NAN, the given decimal separator.
+std::string DaCaratteri(std::string s, const Separatori& sep)
+{
+    for (char& c : s)
+        if (c == 'e' || c == 'i' || c == 'n' || c == 'f' || c == 'a')
+            c = static_cast<char>(c - 'a' + 'A');
+    if (sep.decimale != ".")
+        sostituisci(s, '.', sep.decimale);
+    return s;
+}
+
 } // namespace
 
 std::string FormaGenerale(double valore, const Separatori& sep)
@@ -158,15 +169,15 @@ std::string FormaGenerale(double valore, const Separatori& sep)
     // %.15G without the C library's locale and at a fraction of its cost.
     char buf[40];
     const auto fine = std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::general, 15).ptr;
-    std::string s(buf, fine);
-    for (char& c : s)
-        if (c == 'e')
-            c = 'E';
-        else if (c == 'i' || c == 'n' || c == 'f' || c == 'a')
-            c = static_cast<char>(c - 'a' + 'A');
-    if (sep.decimale != ".")
-        sostituisci(s, '.', sep.decimale);
-    return s;
+    return DaCaratteri(std::string(buf, fine), sep);
+}
+
+std::string FormaEsatta(double valore, const Separatori& sep)
+{
+    if (valore == 0.0)
+        valore = 0.0;
+    char buf[40];
+    return DaCaratteri(std::string(buf, std::to_chars(buf, buf + sizeof buf, valore).ptr), sep);
 }
 
 std::string FormaStampa(double valore, const Separatori& sep)

@@ -21,6 +21,12 @@ struct Separatori {
 // decimal separator, never a group separator. -0 is written as 0.
 std::string FormaGenerale(double valore, const Separatori& sep);
 
+// The shortest text that reads back as the same double (ConvertiTesto with
+// the same separators): for copying results out at full precision. The given
+// decimal separator, never a group separator, E+20 / E-07 for large or small
+// magnitudes; -0 is written as 0.
+std::string FormaEsatta(double valore, const Separatori& sep);
+
 // Printed lines, text table, graph labels: a blank (or the minus sign) before
 // the general form and one blank after it.
 std::string FormaStampa(double valore, const Separatori& sep);

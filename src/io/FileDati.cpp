@@ -408,3 +408,10 @@ void CaricaFileDati(MySource& punti, const std::filesystem::path& percorso, cons
     if (!file.is_open()) throw ErroreFileDati("Impossibile aprire il file \"" + nome + "\".");
     CaricaFileDati(punti, file, nome, sep, impostaTestoGrado);
 }
+
+std::string CitaTestoFile(std::string_view testo) { return CitaCampo(testo); }
+
+ErroreFileDati RigaNonValida(const std::string& nome, NumeroRiga riga, const std::string& dettaglio)
+{
+    return NonValido(nome, riga, dettaglio);
+}

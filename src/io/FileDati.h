@@ -10,6 +10,7 @@
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // The data file (.cv): a counts line "n,GR", one line "X,Y,P" per point, one
 // line per coefficient C(0) ... C(GR). Every line ends with CR LF; numbers use
@@ -76,3 +77,9 @@ inline void CaricaFileDati(StatoProgramma& stato, const std::filesystem::path& p
 
 // A path as UTF-8 text, for messages.
 std::string TestoPercorso(const std::filesystem::path& percorso);
+
+// For the other readers' messages, in the same words: a text of the file
+// quoted (short, UTF-8, no control characters), and "Il file ... non è
+// valido: alla riga N <dettaglio>."
+std::string CitaTestoFile(std::string_view testo);
+ErroreFileDati RigaNonValida(const std::string& nome, NumeroRiga riga, const std::string& dettaglio);

@@ -15,8 +15,10 @@
 // any case).
 bool ETabellaTesto(const std::filesystem::path& percorso);
 
-// Appends the table's pairs to `punti`. Throws ErroreFileDati, naming the file
-// and the line, when the file cannot be opened, a line is not a pair or the
-// pairs would not fit; the pairs read before the failure stay.
+// Appends the table's pairs to `punti` (the line rule: LettoreCoppie with
+// RegolaTabella). Throws ErroreFileDati, naming the file and the line, when
+// the file cannot be opened, a line is not a pair (the pairs before it stay) or
+// longer than 4,096 characters, the pairs would not fit in the set (none is
+// added), or the file holds no pair at all.
 void CaricaTabellaTesto(MySource& punti, const std::filesystem::path& percorso, const Separatori& sep);
 void CaricaTabellaTesto(MySource& punti, std::istream& ingresso, const std::string& nome, const Separatori& sep);

@@ -1,12 +1,18 @@
 #include "Coppie.h"
 
+#include "CoppieTesto.h"
+#include "Costanti.h"
+#include "Dialoghi.h"
 #include "Disposizione.h"
 #include "Funzioni.h"
 #include "Griglie.h"
 #include "MySource.h"
+#include "SeparatoriLocale.h"
 #include "Twips.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +23,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -70,9 +78,10 @@ Coppie::Coppie(MySource& punti, Dialoghi& dialoghi, QMenu* menuModifica, QWidget
     DataGrid1->verticalHeader()->setSectionsClickable(false);
     PreparaGriglia(DataGrid1);
     misura_ = std::make_unique<MisuraCelle>(DataGrid1);
-    // Cells change only through the boxes.
+    // Cells change only through the boxes and a paste.
     DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells can be selected, for copying.
+    DataGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DataGrid1->installEventFilter(this);
     DataGrid1->viewport()->installEventFilter(this);
     connect(DataGrid1->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int colonna, int, int larghezza) {
@@ -196,6 +205,69 @@ void Coppie::AggiungiCoppia(const QString& x, const QString& y)
     ScriviCella(totaleRighe_, 2, y);
 }
 
+void Coppie::Incolla()
+{
+    const QString testo = QGuiApplication::clipboard()->text();
+    if (!testo.isEmpty())
+        Incolla(testo);
+}
+
+bool Coppie::Incolla(const QString& testo)
+{
+    const auto avvisa = [this](const QString& messaggio) {
+        dialoghi_.Messaggio(messaggio, QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok, IconaMessaggio::Nessuna);
+        return false;
+    };
+    const std::string utf8 = testo.toStdString();
+    const auto spazio = static_cast<size_t>(std::max(0, MySource::Capacita - totaleRighe_));
+    LettoreCoppie lettore(RegolaAppunti(SeparatoriLocale()));
+    std::vector<std::pair<QString, QString>> coppie;
+    size_t trovate = 0;
+    std::optional<LettoreCoppie::Intestazione> errata;
+    PerRiga(utf8, [&](std::string_view riga) {
+        switch (lettore.Leggi(riga)) {
+        case LettoreCoppie::Esito::Saltata:
+            break;
+        case LettoreCoppie::Esito::NonCoppia:
+            errata = LettoreCoppie::Intestazione{lettore.Riga(), std::string(riga)};
+            return false;
+        case LettoreCoppie::Esito::Coppia:
+            // Counted to the end for the message, kept only while they fit.
+            if (++trovate <= spazio)
+                coppie.emplace_back(QString::fromUtf8(lettore.TestoX()), QString::fromUtf8(lettore.TestoY()));
+            break;
+        }
+        return true;
+    });
+    // A header alone holds no pair: it is the line that is not one.
+    if (!errata && trovate == 0)
+        errata = lettore.IntestazioneSaltata();
+    if (errata) {
+        QString riga = QString::fromStdString(errata->testo).replace(u'\t', u' ');
+        if (riga.size() > 40)
+            riga = riga.left(40) + QStringLiteral("...");
+        return avvisa(QStringLiteral("La riga %1 degli appunti non contiene una coppia di numeri: %2").arg(errata->riga).arg(riga));
+    }
+    if (trovate > spazio)
+        return avvisa((trovate == 1 ? QStringLiteral("Gli appunti contengono 1 coppia")
+                                    : QStringLiteral("Gli appunti contengono %1 coppie").arg(trovate))
+                      + QStringLiteral(", ma la griglia può averne al massimo %1 e ne ha già %2: nessuna coppia è stata incollata")
+                            .arg(MySource::Capacita)
+                            .arg(totaleRighe_));
+    DataGrid1->setUpdatesEnabled(false);
+    for (const auto& [x, y] : coppie)
+        AggiungiCoppia(x, y);
+    DataGrid1->setUpdatesEnabled(true);
+    DataGrid1->scrollToItem(DataGrid1->item(totaleRighe_ - 1, 0));
+    return true;
+}
+
+void Coppie::Copia()
+{
+    const Separatori sep = SeparatoriLocale();
+    CopiaCelle(DataGrid1, [&sep](const QString& testo) { return ValoreCella(testo, sep); });
+}
+
 void Coppie::ScriviCorrezione(QLineEdit* casella)
 {
     const int riga = DataGrid1->currentRow();
@@ -280,9 +352,12 @@ bool Coppie::DataGrid1_KeyDown(const QKeyEvent& tasto)
     const bool correggi = m == Qt::NoModifier && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_F2);
     const bool elimina = m == Qt::NoModifier && k == Qt::Key_Delete;
     const bool menu = (m == Qt::NoModifier && k == Qt::Key_Menu) || (m == Qt::ShiftModifier && k == Qt::Key_F10);
-    if (!correggi && !elimina && !menu)
+    const bool copia = tasto.matches(QKeySequence::Copy), incolla = tasto.matches(QKeySequence::Paste);
+    if (!correggi && !elimina && !menu && !copia && !incolla)
         return false;
-    if (tasto.type() != QEvent::KeyPress || !DataGrid1->currentIndex().isValid())
+    if (tasto.type() == QEvent::KeyPress && (copia || incolla))
+        copia ? Copia() : Incolla();
+    if (tasto.type() != QEvent::KeyPress || copia || incolla || !DataGrid1->currentIndex().isValid())
         return true;
     // The key acts on the current row, as a click on it would.
     DataGrid1_Click();

@@ -50,6 +50,17 @@ public:
     // empty data row).
     void AggiungiCoppia(const QString& x, const QString& y);
     QString TestoCella(int riga, int colonna) const;
+    // The clipboard's text pasted (Incolla(testo)); an empty clipboard does nothing.
+    void Incolla();
+    // The pairs of a text, one a line as spreadsheets copy them (LettoreCoppie
+    // with RegolaAppunti: the rule of a typed cell), go after the last row as
+    // they are written. All or nothing: a line that is not a pair, or more
+    // pairs than the grid's 301 rows hold, leaves the grid as it was and a
+    // message says so. True when the pairs went in.
+    bool Incolla(const QString& testo);
+    // The selected cells, or the whole grid, to the clipboard (CopiaCelle):
+    // a cell that is a number at full precision, any other as typed.
+    void Copia();
     int RigheDati() const;
 
     MySource& Punti() { return punti_; }
@@ -75,7 +86,8 @@ public slots:
 public:
     // The grid's keys: Enter and F2 correct the current cell, as a double
     // click; Delete removes its row, as "Elimina riga"; the Menu key and
-    // Shift+F10 open the row's menu. True when the key was one of them.
+    // Shift+F10 open the row's menu; Copy and Paste (Ctrl+C, Ctrl+V) copy and
+    // paste. True when the key was one of them.
     bool DataGrid1_KeyDown(const QKeyEvent& tasto);
 
 protected:

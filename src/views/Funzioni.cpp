@@ -31,6 +31,11 @@ void RiempiGriglia(Coppie& finestra)
                                 QString::fromStdString(FormaGenerale(punti.Y(i), sep)));
 }
 
+std::optional<double> ValoreCella(const QString& testo, const Separatori& sep)
+{
+    return ConvertiTesto(testo.toStdString(), sep);
+}
+
 bool TrasferisciCoppie(Coppie& finestra, const bool& Chiudi)
 {
     const bool puoChiudere = Chiudi && finestra.ChiusuraForzata();
@@ -46,8 +51,7 @@ bool TrasferisciCoppie(Coppie& finestra, const bool& Chiudi)
         double xy[2] = {0, 0};
         for (int c = 1; c <= 2; ++c) {
             const QString testo = finestra.TestoCella(r, c);
-            const std::optional<double> v =
-                testo.isEmpty() ? std::optional<double>(0.0) : ConvertiTesto(testo.toStdString(), sep);
+            const std::optional<double> v = testo.isEmpty() ? std::optional<double>(0.0) : ValoreCella(testo, sep);
             if (!v) {
                 finestra.DataGrid1->setCurrentCell(r - 1, c - 1);
                 Avvisa(finestra, QStringLiteral("La riga %1 contiene un valore non numerico: %2").arg(r).arg(testo));

@@ -1,11 +1,20 @@
 #pragma once
 
+#include "NumeriTesto.h"
+
+#include <optional>
+
 class Coppie;
+class QString;
 
 // The grid of the pairs window and the current point set, both ways.
 
 // Writes every pair of the point set into the grid, in the user's locale.
 void RiempiGriglia(Coppie& finestra);
+
+// A cell's text as a number in the user's conventions, as the transfer reads
+// it; nullopt when it is none (the transfer takes an empty cell as 0).
+std::optional<double> ValoreCella(const QString& testo, const Separatori& sep);
 
 // Empties the point set and refills it from the grid's rows: an empty cell
 // is 0, any other must be a number in the user's locale. A cell that is not

@@ -74,6 +74,8 @@ Tabella::Tabella(QWidget* genitore) : QWidget(genitore)
     DataTerna = Griglia(this, "DataTerna",
                         {QStringLiteral("i"), QStringLiteral("X(i)"), QStringLiteral("Y(i)"), QStringLiteral("P(i)")});
     DataTerna->setAccessibleName(QStringLiteral("Punti"));
+    for (QTableWidget* g : {DataCoeff, DataTerna})
+        OffriCopia(g);
 
     const double dpi = DpiLogicoSchermo();
     DataCoeff->setColumnWidth(0, PixelDaTwips(700, dpi));
