@@ -56,7 +56,7 @@ struct Registro {
     Registro(frmMain& f, int guasto = 0, double altezzaRiga = 240)
         : stampante(std::make_shared<StampanteRegistrata>(StampanteRegistrata::Metriche{10000, 144, altezzaRiga}))
     {
-        f.ImpostaFabbricaStampante([this, guasto]() -> std::shared_ptr<Stampante> {
+        f.File().ImpostaFabbricaStampante([this, guasto]() -> std::shared_ptr<Stampante> {
             if (++lavori == guasto)
                 throw ErroreStampa("Carta finita.");
             return stampante;
@@ -115,15 +115,15 @@ private slots:
         p.premi("Open");
         const DomandaDialogo& apri = p.dialoghi->Domande().last();
         QCOMPARE(apri.titolo + u'|' + apri.filtro + u'|' + apri.ultimoNome,
-                 "Apri|Accumulatore (*.cv)|*.cv| Tutti i file (*.*)|*.* |" + file);
+                 "Apri|Accumulatore (*.cv)|*.cv|Tabelle di testo (*.csv;*.txt;*.tsv)|*.csv;*.txt;*.tsv| Tutti i file (*.*)|*.* |" + file);
         QCOMPARE(Righe(p.stato().punti) + u' ' + f.GradoPolinomio->text() + u' ' + p.accesi(), Esempio + " 2 11011100100001");
         p.premi("Calcolo");
         for (int k = 0; k < 3; ++k)
             QCOMPARE(p.stato().polinomio->Coeff(k), prima.Coeff(k));
         p.premi("Tabella");
-        f.Printer().setOutputFormat(QPrinter::PdfFormat);
+        f.File().Printer().setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = p.cartella.filePath(QStringLiteral("stampa.pdf")), pagina = p.cartella.filePath("pagina");
-        f.Printer().setOutputFileName(pdf);
+        f.File().Printer().setOutputFileName(pdf);
         p.dialoghi->AccodaStampante(true);
         p.premi("Print");
         auto* stampa = f.findChild<frmStampa*>();
@@ -138,7 +138,7 @@ private slots:
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         QCOMPARE(QProcess::execute(pdftoppm, {"-r", "48", "-gray", "-singlefile", pdf, pagina}), 0);
         const QSize grafico = g->ImmagineStampa().size();
-        const QRect carta = f.Printer().pageLayout().paintRectPixels(48);
+        const QRect carta = f.File().Printer().pageLayout().paintRectPixels(48);
         const QRect attesa(carta.topLeft(), grafico.scaled(carta.size(), Qt::KeepAspectRatio));
         const QImage pdfPagina(pagina + ".pgm");
         const QRect stampata = QRegion(QBitmap::fromImage(pdfPagina.createMaskFromColor(qRgb(255, 255, 255)))).boundingRect();
@@ -151,7 +151,7 @@ private slots:
         QImage immagine(QSize(384, 192), QImage::Format_RGB32);
         immagine.fill(Qt::black);
         immagine.setDevicePixelRatio(2);
-        StampanteQt s(f.Printer());
+        StampanteQt s(f.File().Printer());
         s.PaintPicture(immagine);
         s.EndDoc();
         QCOMPARE(QProcess::execute(pdftoppm, {"-r", "36", "-gray", "-singlefile", pdf, pagina}), 0);
@@ -349,7 +349,7 @@ private slots:
         s.IntestazioneUtente = lavoro.intestazione.toStdString();
         p.f().GradoPolinomio->setText(QStringLiteral("abc"));
         frmMain& f = p.f();
-        lavoro.tabulato == "coppie" ? f.StampaCoppie() : lavoro.tabulato == "terne" ? f.StampaTerne() : f.StampaCoeff();
+        lavoro.tabulato == "coppie" ? f.File().StampaCoppie() : lavoro.tabulato == "terne" ? f.File().StampaTerne() : f.File().StampaCoeff();
         QStringList voci, pagine;
         QMap<int, QList<double>> righe;
         int intestazioni = 0;
@@ -378,7 +378,7 @@ private slots:
         QTest::addColumn<QString>("atteso");  // the questions asked, ">", a letter a job printed
         QTest::newRow("coppie") << "Coppie" << "" << "Stampa|>C";
         QTest::newRow("coppie, stampante annullata") << "Coppie" << "annullata" << "Stampa|>";
-        QTest::newRow("coppie, un guasto taciuto") << "Coppie" << "guasto 1" << "Stampa|>";
+        QTest::newRow("coppie, un guasto detto") << "Coppie" << "guasto 1" << "Stampa| Curvello|Carta finita.>";
         QTest::newRow("grafico") << "fGrafico" << "" << "Stampa|>G";
         QTest::newRow("tutte e tre in ordine, Print due volte") << "Tabella" << "111 OK due" << "Stampa|>CTK";
         QTest::newRow("nessuna casella") << "Tabella" << "000 OK" << "Stampa|>";
