@@ -61,11 +61,8 @@ void DialoghiScriptati::AnteprimaStampa(QPrinter& stampante, const QString& tito
               IconaMessaggio::Nessuna, {}, {}});
     if (anteprime_.isEmpty())
         return;
-    const QPrinter::OutputFormat formato = stampante.outputFormat();
-    const QString file = stampante.outputFileName();
-    stampante.setOutputFormat(QPrinter::PdfFormat);
-    stampante.setOutputFileName(anteprime_.dequeue());
-    disegna(stampante);
-    stampante.setOutputFormat(formato);
-    stampante.setOutputFileName(file);
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setPageLayout(stampante.pageLayout());
+    pdf.setOutputFileName(anteprime_.dequeue());
+    disegna(pdf);
 }

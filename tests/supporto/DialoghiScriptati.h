@@ -27,7 +27,7 @@ public:
     void AccodaRisposta(RispostaMessaggio risposta) { risposte_.enqueue(risposta); }
     void AccodaNomeFile(const QString& nome) { nomi_.enqueue(nome); }
     void AccodaStampante(bool accettato) { stampanti_.enqueue(accettato); }
-    // The next preview's pages go to this PDF file, drawn on the printer's own settings.
+    // The next preview's pages go to this PDF file, on the printer's paper.
     void AccodaAnteprima(const QString& pdf) { anteprime_.enqueue(pdf); }
 
     const QList<DomandaDialogo>& Domande() const { return domande_; }
