@@ -28,9 +28,9 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include <exception>
 #include <filesystem>
 #include <iterator>
-#include <stdexcept>
 
 namespace {
 
@@ -66,6 +66,13 @@ bool FileDaAprire(const QString& percorso)
 {
     return QFileInfo(percorso).suffix().compare(QLatin1String("cv"), Qt::CaseInsensitive) == 0
         || ETabellaTesto(PercorsoFile(percorso));
+}
+
+QWidget* FiglioAttivo(const QMdiArea* area)
+{
+    // currentSubWindow, not activeSubWindow: it holds while a dialog has the focus.
+    const QMdiSubWindow* s = area->currentSubWindow();
+    return s ? s->widget() : nullptr;
 }
 
 // Many listings as one job, so that the preview and a PDF file hold them all.
@@ -110,17 +117,6 @@ void ComandiFile::Avviso(const QString& testo)
     cornice_.dialoghi().Messaggio(testo, QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok,
                                   IconaMessaggio::Esclamazione);
 }
-
-namespace {
-
-QWidget* FiglioAttivo(const QMdiArea* area)
-{
-    // currentSubWindow, not activeSubWindow: it holds while a dialog has the focus.
-    const QMdiSubWindow* s = area->currentSubWindow();
-    return s ? s->widget() : nullptr;
-}
-
-} // namespace
 
 QString ComandiFile::NomeFile(bool salva, const QString& titolo, const QString& filtro)
 {
@@ -190,7 +186,7 @@ void ComandiFile::ApriTrascinati(const QList<QUrl>& file)
     if (percorso.isEmpty() || !FileDaAprire(percorso)) {
         Avviso(QStringLiteral("Impossibile aprire \"%1\": si possono aprire solo file di dati (*.cv) e tabelle di "
                               "testo (*.csv, *.txt, *.tsv).")
-                   .arg(file.first().toDisplayString(QUrl::PreferLocalFile)));
+                   .arg(percorso.isEmpty() ? file.first().toDisplayString() : QDir::toNativeSeparators(percorso)));
         return;
     }
     cornice_.mnuFileNew_Click();
