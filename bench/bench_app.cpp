@@ -215,10 +215,10 @@ void BM_StampaTerne100PuntiSuPdf(benchmark::State& state)
 {
     ProgrammaDiProva p;
     Calcolato(p);
-    p.f.Printer().setOutputFormat(QPrinter::PdfFormat);
-    p.f.Printer().setOutputFileName(p.cartella.filePath(QStringLiteral("terne.pdf")));
+    p.f.File().Printer().setOutputFormat(QPrinter::PdfFormat);
+    p.f.File().Printer().setOutputFileName(p.cartella.filePath(QStringLiteral("terne.pdf")));
     for (auto _ : state)
-        p.f.StampaTerne();
+        p.f.File().StampaTerne();
 }
 BENCHMARK(BM_StampaTerne100PuntiSuPdf)->Unit(benchmark::kMillisecond);
 

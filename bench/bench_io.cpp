@@ -1,8 +1,11 @@
 // Data file timings: save and load of a full point set (301 points), on disk
 // and in memory.
 #include "FileDati.h"
+#include "ScritturaSicura.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <filesystem>
@@ -30,26 +33,24 @@ void Verifica(benchmark::State& state, const MySource& letti)
 void BM_SalvaCaricaFile301Punti(benchmark::State& state)
 {
     const StatoProgramma stato = StatoPieno();
-    const auto percorso = std::filesystem::temp_directory_path() / "bench_io_curvello.cv";
+    const QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("bench_io.cv"));
+    const std::filesystem::path percorso = nome.toStdU16String();
     for (auto _ : state) {
-        SalvaFileDati(stato, percorso);
+        SalvaFileDatiSicuro(stato, nome);
         MySource letti;
         std::string grado;
         CaricaFileDati(letti, percorso, Separatori::Italiani(), [&](const std::string& t) { grado = t; });
         Verifica(state, letti);
         benchmark::DoNotOptimize(letti);
     }
-    std::error_code ec;
-    std::filesystem::remove(percorso, ec);
 }
 
 void BM_SalvaCaricaMemoria301Punti(benchmark::State& state)
 {
     const StatoProgramma stato = StatoPieno();
     for (auto _ : state) {
-        std::ostringstream out;
-        SalvaFileDati(stato, out, "memoria");
-        std::istringstream in(out.str());
+        std::istringstream in(TestoFileDati(stato, "memoria"));
         MySource letti;
         CaricaFileDati(letti, in, "memoria", Separatori::Italiani(), {});
         Verifica(state, letti);

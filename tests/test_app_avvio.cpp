@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include <QMdiArea>
+#include <QMenu>
 #include <QStatusBar>
 
 class TestAvvio : public QObject {
@@ -60,6 +61,10 @@ private slots:
             QCOMPARE(p.voce(c.nome)->associatedObjects().isEmpty(), c.posto == PostoComando::FileNascosta);
         }
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.Comando(QStringLiteral("mnuFileApri")));
+        QStringList file;
+        for (const QAction* a : f.findChild<QMenu*>(QStringLiteral("mnuFile"))->actions())
+            file << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(file.join(u'|'), "Nu&ovo|Antep&rima di stampa|-|&Esci");
         QString suggerimenti;
         for (int i = 0; i < 9; ++i)
             suggerimenti += p.voce(Comandi[i])->toolTip().section(u'(', 1);

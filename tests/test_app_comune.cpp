@@ -3,9 +3,15 @@
 #include "SeparatoriLocale.h"
 #include "TraduzioneQt.h"
 #include "Twips.h"
+#include "test_pdf_supporto.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTimer>
 
 #include <QtTest>
 
@@ -38,8 +44,9 @@ private slots:
     {
         QTest::addColumn<QString>("filtro");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("dati") << "Accumulatore (*.cv)|*.cv| Tutti i file (*.*)|*.* "
-                              << "Accumulatore (*.cv);; Tutti i file (*.*)";
+        QTest::newRow("apri") << "Accumulatore (*.cv)|*.cv|Tabelle di testo (*.csv;*.txt;*.tsv)|*.csv;*.txt;*.tsv| "
+                                 "Tutti i file (*.*)|*.* "
+                              << "Accumulatore (*.cv);;Tabelle di testo (*.csv *.txt *.tsv);; Tutti i file (*.*)";
         QTest::newRow("senza modello nella descrizione") << "Immagini|*.bmp" << "Immagini (*.bmp)";
     }
     void filtroQt()
@@ -85,6 +92,30 @@ private slots:
         QCOMPARE(box->icon(), QMessageBox::Warning);
     }
 
+    // The real preview, answered by a timer: the pages drawn for it, then
+    // printed from it on the printer it was given.
+    void anteprimaQt()
+    {
+        QTemporaryDir cartella;
+        QPrinter stampante(QPrinter::HighResolution);
+        stampante.setOutputFileName(cartella.filePath(QStringLiteral("stampa.pdf")));
+        QString visto;
+        QTimer::singleShot(0, [&] {  // the dialog builds its pages as it shows, before its loop runs
+            QWidget* w = QApplication::activeModalWidget();
+            auto* anteprima = w->findChild<QPrintPreviewWidget*>();
+            visto = w->windowTitle() + QString::number(anteprima->pageCount());
+            anteprima->print();
+            w->close();
+        });
+        QtDialoghi(nullptr).AnteprimaStampa(stampante, QStringLiteral("Anteprima di stampa"), [](QPrinter& p) {
+            QPainter pittore(&p);
+            pittore.drawText(100, 100, QStringLiteral("uno"));
+            p.newPage();
+            pittore.drawText(100, 100, QStringLiteral("due"));
+        });
+        QCOMPARE(visto, QStringLiteral("Anteprima di stampa2"));
+        QCOMPARE(PagineDelPdf(stampante.outputFileName()), (QList<QStringList>{{"uno"}, {"due"}}));
+    }
 };
 
 QTEST_MAIN(TestComune)

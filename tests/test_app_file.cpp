@@ -3,8 +3,10 @@
 #include "test_app_supporto.h"
 #include "test_pdf_supporto.h"
 
+#include "SeparatoriLocale.h"
 #include "StampanteRegistrata.h"
 #include "StampanteQt.h"
+#include "TabellaTesto.h"
 #include "frmStampa.h"
 #include "test_grafico_supporto.h"
 
@@ -13,6 +15,7 @@
 #include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -56,7 +59,7 @@ struct Registro {
     Registro(frmMain& f, int guasto = 0, double altezzaRiga = 240)
         : stampante(std::make_shared<StampanteRegistrata>(StampanteRegistrata::Metriche{10000, 144, altezzaRiga}))
     {
-        f.ImpostaFabbricaStampante([this, guasto]() -> std::shared_ptr<Stampante> {
+        f.File().ImpostaFabbricaStampante([this, guasto]() -> std::shared_ptr<Stampante> {
             if (++lavori == guasto)
                 throw ErroreStampa("Carta finita.");
             return stampante;
@@ -115,15 +118,15 @@ private slots:
         p.premi("Open");
         const DomandaDialogo& apri = p.dialoghi->Domande().last();
         QCOMPARE(apri.titolo + u'|' + apri.filtro + u'|' + apri.ultimoNome,
-                 "Apri|Accumulatore (*.cv)|*.cv| Tutti i file (*.*)|*.* |" + file);
+                 "Apri|Accumulatore (*.cv)|*.cv|Tabelle di testo (*.csv;*.txt;*.tsv)|*.csv;*.txt;*.tsv| Tutti i file (*.*)|*.* |" + file);
         QCOMPARE(Righe(p.stato().punti) + u' ' + f.GradoPolinomio->text() + u' ' + p.accesi(), Esempio + " 2 11011100100001");
         p.premi("Calcolo");
         for (int k = 0; k < 3; ++k)
             QCOMPARE(p.stato().polinomio->Coeff(k), prima.Coeff(k));
         p.premi("Tabella");
-        f.Printer().setOutputFormat(QPrinter::PdfFormat);
+        f.File().Printer().setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = p.cartella.filePath(QStringLiteral("stampa.pdf")), pagina = p.cartella.filePath("pagina");
-        f.Printer().setOutputFileName(pdf);
+        f.File().Printer().setOutputFileName(pdf);
         p.dialoghi->AccodaStampante(true);
         p.premi("Print");
         auto* stampa = f.findChild<frmStampa*>();
@@ -138,7 +141,7 @@ private slots:
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         QCOMPARE(QProcess::execute(pdftoppm, {"-r", "48", "-gray", "-singlefile", pdf, pagina}), 0);
         const QSize grafico = g->ImmagineStampa().size();
-        const QRect carta = f.Printer().pageLayout().paintRectPixels(48);
+        const QRect carta = f.File().Printer().pageLayout().paintRectPixels(48);
         const QRect attesa(carta.topLeft(), grafico.scaled(carta.size(), Qt::KeepAspectRatio));
         const QImage pdfPagina(pagina + ".pgm");
         const QRect stampata = QRegion(QBitmap::fromImage(pdfPagina.createMaskFromColor(qRgb(255, 255, 255)))).boundingRect();
@@ -151,7 +154,7 @@ private slots:
         QImage immagine(QSize(384, 192), QImage::Format_RGB32);
         immagine.fill(Qt::black);
         immagine.setDevicePixelRatio(2);
-        StampanteQt s(f.Printer());
+        StampanteQt s(f.File().Printer());
         s.PaintPicture(immagine);
         s.EndDoc();
         QCOMPARE(QProcess::execute(pdftoppm, {"-r", "36", "-gray", "-singlefile", pdf, pagina}), 0);
@@ -165,7 +168,7 @@ private slots:
     void apri_data()
     {
         QTest::addColumn<bool>("nuovo");       // New answered OK
-        QTest::addColumn<QByteArray>("file");  // dati.cv; empty: the dialog cancelled; "-": no such file
+        QTest::addColumn<QByteArray>("file");  // dati.cv; empty: the dialog cancelled
         QTest::addColumn<QString>("punti");
         QTest::addColumn<QString>("grado");
         QTest::addColumn<QString>("messaggio");  // %1: the path
@@ -173,7 +176,6 @@ private slots:
             << QByteArray("3\r\n1\r\n1.5,2,0\r\n3\r\n4\r\n0,5,6.25\r\n0") << "1.5;2|3;4|5;6.25" << "1" << "";
         QTest::newRow("Nuovo rifiutato: in coda") << false << QByteArray("3,1\r\n1,2,0\r\n3,4,0\r\n5,6,0\r\n") << Esempio + "|1;2|3;4|5;6" << "1" << "";
         QTest::newRow("Nuovo, poi annullato") << true << QByteArray() << "" << "7" << "";
-        QTest::newRow("file mancante") << true << QByteArray("-") << "" << "7" << "Impossibile aprire il file \"%1\".";
         QTest::newRow("file corto") << false << QByteArray("3,4\r\n1,2,0\r\n") << Esempio + "|1;2" << "4"
                                     << "Il file \"%1\" è incompleto: finisce dopo 1 dei 3 punti annunciati.";
     }
@@ -186,8 +188,7 @@ private slots:
         p.premi("Esempio");
         p.f().GradoPolinomio->setText(QStringLiteral("7"));
         const QString percorso = p.cartella.filePath(QStringLiteral("dati.cv"));
-        QFile scritto(percorso);
-        QVERIFY(file.size() < 2 || (scritto.open(QIODevice::WriteOnly) && scritto.write(file) == file.size() && scritto.flush()));
+        QVERIFY(file.isEmpty() || Scrivi(percorso, file));
         if (!file.isEmpty())
             p.dialoghi->AccodaNomeFile(percorso);
         p.dialoghi->AccodaRisposta(nuovo ? RispostaMessaggio::Ok : RispostaMessaggio::Annulla);
@@ -197,6 +198,61 @@ private slots:
         QTEST(Righe(p.stato().punti), "punti");
         QTEST(p.f().GradoPolinomio->text(), "grado");
         QCOMPARE(p.messaggi().mid(2), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio.arg(percorso)});
+    }
+
+    // A file from outside: dropped on the frame, New asked first, or named at
+    // start-up, nothing asked; before, the points were 9;9. Several files, or
+    // one Open does not take, open nothing and say so before asking anything.
+    void daFuori_data()
+    {
+        QTest::addColumn<bool>("avvio");
+        QTest::addColumn<QStringList>("file");  // dati.cv: 1;2|3;4 at degree 1; dati.csv: a text table
+        QTest::addColumn<QString>("punti");     // "=": as the table reader reads dati.csv
+        QTest::addColumn<QString>("messaggio"); // %1: the file
+        const QString uno = "Curvello|Si può aprire un solo file alla volta: nessun file è stato aperto.";
+        const QString nuovo = "Curvello|ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova "
+                              "simulazione, continuare?";
+        QTest::newRow("rilasciato") << false << QStringList{"dati.cv"} << "1;2|3;4" << nuovo;
+        QTest::newRow("rilasciata una tabella di testo") << false << QStringList{"dati.csv"} << "=" << nuovo;
+        QTest::newRow("rilasciati due file") << false << QStringList{"dati.cv", "dati.csv"} << "9;9" << uno;
+        QTest::newRow("rilasciata un'immagine") << false << QStringList{"foto.png"} << "9;9"
+            << "Curvello|Impossibile aprire \"%1\": si possono aprire solo file di dati (*.cv) e tabelle di testo "
+               "(*.csv, *.txt, *.tsv).";
+        QTest::newRow("all'avvio") << true << QStringList{"dati.cv"} << "1;2|3;4" << "";
+        QTest::newRow("all'avvio, due file") << true << QStringList{"dati.cv", "dati.cv"} << "" << uno;
+    }
+    void daFuori()
+    {
+        QFETCH(bool, avvio);
+        QFETCH(QStringList, file);
+        QFETCH(QString, punti);
+        QFETCH(QString, messaggio);
+        ProgrammaDiProva p(false);
+        QMimeData dati;
+        for (QString& nome : file)
+            dati.setUrls(dati.urls() << QUrl::fromLocalFile(nome = p.cartella.filePath(nome)));
+        QVERIFY(Scrivi(p.cartella.filePath("dati.cv"), "2,1\r\n1,2,0\r\n3,4,0\r\n")
+                && Scrivi(p.cartella.filePath("dati.csv"), "X;Y\r\n1;2\r\n3;4\r\n"));
+        p.Avvia(avvio ? file : QStringList());
+        if (!avvio) {
+            p.stato().punti.Add(9, 9);
+            p.dialoghi->AccodaRisposta(RispostaMessaggio::Ok);
+            QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent rilascio(QPointF(50, 50), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+            QVERIFY(QApplication::sendEvent(&p.f(), &entra) && QApplication::sendEvent(&p.f(), &rilascio));
+            QCoreApplication::processEvents();
+        }
+        QStringList attesi = QStringList(messaggio.replace("%1", file.first())).mid(messaggio.isEmpty());
+        MySource letti;
+        if (punti == "=")  // whatever the table reader makes of it, Open's way
+            try {
+                CaricaTabellaTesto(letti, file.first().toStdU16String(), SeparatoriLocale());
+            } catch (const ErroreFileDati& e) {
+                attesi << "Curvello|" + QString::fromUtf8(e.what());
+            }
+        QCOMPARE(Righe(p.stato().punti), punti == "=" ? Righe(letti) : punti);
+        QCOMPARE(p.messaggi(), attesi);
+        QCOMPARE(p.f().GradoPolinomio->text() + p.accesi(), (punti == "1;2|3;4" ? "1" : "") + QString("11011100100001"));
     }
 
     // Save and the two exports after a fit, the table active: the file written
@@ -261,9 +317,7 @@ private slots:
             *serie = campione1.isEmpty() ? 0 : campione1.takeFirst();
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(nome), vecchio = cartella.filePath(QStringLiteral("vecchio.cv"));
-        QFile file(vecchio);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("vecchio") == 7);
-        file.close();
+        QVERIFY(Scrivi(vecchio, "vecchio"));
         if (!nome.isEmpty())
             p.dialoghi->AccodaNomeFile(percorso);
         QLocale::setDefault(QLocale(prima.contains(u'_') ? prima : QStringLiteral("it_IT")));
@@ -349,7 +403,7 @@ private slots:
         s.IntestazioneUtente = lavoro.intestazione.toStdString();
         p.f().GradoPolinomio->setText(QStringLiteral("abc"));
         frmMain& f = p.f();
-        lavoro.tabulato == "coppie" ? f.StampaCoppie() : lavoro.tabulato == "terne" ? f.StampaTerne() : f.StampaCoeff();
+        lavoro.tabulato == "coppie" ? f.File().StampaCoppie() : lavoro.tabulato == "terne" ? f.File().StampaTerne() : f.File().StampaCoeff();
         QStringList voci, pagine;
         QMap<int, QList<double>> righe;
         int intestazioni = 0;
@@ -370,15 +424,17 @@ private slots:
 
     // The print command on each kind of active window after a fit; in
     // frmStampa the boxes ticked and the button pressed. "annullata": the
-    // printer dialog cancelled; "guasto N": job N fails; "due": Print pressed twice.
+    // printer dialog cancelled; "guasto N": job N fails; "due": Print pressed
+    // twice. Then the preview: the pages printed, line for line.
     void comando_data()
     {
         QTest::addColumn<QString>("figlio");
         QTest::addColumn<QString>("azione");
         QTest::addColumn<QString>("atteso");  // the questions asked, ">", a letter a job printed
+        QTest::newRow("nessuna finestra") << "" << "" << ">";
         QTest::newRow("coppie") << "Coppie" << "" << "Stampa|>C";
         QTest::newRow("coppie, stampante annullata") << "Coppie" << "annullata" << "Stampa|>";
-        QTest::newRow("coppie, un guasto taciuto") << "Coppie" << "guasto 1" << "Stampa|>";
+        QTest::newRow("coppie, un guasto detto") << "Coppie" << "guasto 1" << "Stampa| Curvello|Carta finita.>";
         QTest::newRow("grafico") << "fGrafico" << "" << "Stampa|>G";
         QTest::newRow("tutte e tre in ordine, Print due volte") << "Tabella" << "111 OK due" << "Stampa|>CTK";
         QTest::newRow("nessuna casella") << "Tabella" << "000 OK" << "Stampa|>";
@@ -397,6 +453,8 @@ private slots:
             g->Picture1->Linea(1, 5, 9, 6);
         if (figlio == "Tabella")
             p.premi("Tabella");
+        if (figlio.isEmpty())
+            p.f().ChiudiFinestre();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Registro r(p.f(), azione.contains("guasto") ? azione.back().digitValue() : 0);
         p.dialoghi->AccodaStampante(!azione.contains("annullata"));
@@ -420,6 +478,26 @@ private slots:
         }
         QTEST(p.messaggi().join(u' ') + u'>' + r.Lavori(), "atteso");
         QVERIFY(!g || g->ImmaginePicture1() == g->Picture1->Immagine());
+
+        QMap<std::pair<int, int>, QMap<double, QString>> righe;
+        for (const VoceStampata& v : r.stampante->Voci())
+            righe[{v.lavoro, v.pagina}][v.y] += u' ' + v.testo;
+        QList<QStringList> pagine;
+        for (const QMap<double, QString>& pagina : righe) {
+            pagine << QStringList();
+            for (const QString& riga : pagina)
+                if (!riga.simplified().isEmpty())
+                    pagine.last() << riga.simplified();
+        }
+        const QString pdf = p.cartella.filePath(QStringLiteral("anteprima.pdf"));
+        p.dialoghi->Dimentica();
+        p.dialoghi->AccodaAnteprima(pdf);
+        p.voce("mnuFileAnteprima")->trigger();
+        if (figlio.isEmpty())
+            QCOMPARE(p.messaggi(), QStringList{"Curvello|Non c'è niente da mostrare in anteprima: attivare prima la "
+                                               "finestra delle coppie, una tabella o un grafico."});
+        else if (!pagine.isEmpty())
+            QCOMPARE(PagineDelPdf(pdf), pagine);
     }
 };
 

@@ -40,11 +40,11 @@ struct ProgrammaDiProva {
             Avvia();
     }
 
-    void Avvia()
+    void Avvia(const QStringList& argomenti = {})
     {
         auto d = std::make_unique<DialoghiScriptati>();
         dialoghi = d.get();
-        programma = Main(*impostazioni, std::move(d));
+        programma = Main(*impostazioni, std::move(d), argomenti);
         esposta = QTest::qWaitForWindowExposed(&f());
     }
 
@@ -84,6 +84,12 @@ inline QByteArray Leggi(const QString& percorso)
 {
     QFile f(percorso);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
+}
+
+inline bool Scrivi(const QString& percorso, const QByteArray& byte)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
 }
 
 // Runs azione on the modal window once it is up; stops looking after 5 s.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ComandiFile.h"
+
 #include <QKeySequence>
 
 class frmMain;
@@ -22,6 +24,7 @@ struct DefinizioneComando {
     const char* suggerimento = nullptr;  // tooltip
     const char* immagine = nullptr;      // the button's image, instead of its caption
     void (frmMain::*gestore)() = nullptr;
+    void (ComandiFile::*file)() = nullptr;  // a File command, instead of gestore
     PostoComando posto = PostoComando::Barra;
     bool separatorePrima = false;
     bool spuntata = false;  // carries a check mark, set at start

@@ -1,6 +1,7 @@
 #include "Module1.h"
 
 #include "AvanzamentoSimulazione.h"
+#include "ComandiFile.h"
 #include "Curvello.h"
 #include "Dialoghi.h"
 #include "TraduzioneQt.h"
@@ -11,6 +12,13 @@ void ImpostaValoriIniziali(StatoApplicazione& stato)
     // The defaults are written once, in the records themselves.
     stato.programma.limiti = LimitiCalcolo{};
     stato.grafico = StatoGrafico{};
+}
+
+void AzzeraZoom(StatoGrafico& grafico)
+{
+    grafico.GraficoZoommato = false;
+    if (grafico.Strumento == ModoStrumento::ZoomRettangolo)
+        grafico.Strumento = ModoStrumento::Nessuno;
 }
 
 Applicazione::Applicazione(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi)
@@ -35,7 +43,8 @@ Applicazione::~Applicazione()
     finestra_.reset();
 }
 
-std::unique_ptr<Applicazione> Main(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi)
+std::unique_ptr<Applicazione> Main(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi,
+                                   const QStringList& argomenti)
 {
     InstallaTraduzioneQt();
     auto programma = std::make_unique<Applicazione>(impostazioni, std::move(dialoghi));
@@ -43,5 +52,6 @@ std::unique_ptr<Applicazione> Main(QSettings& impostazioni, std::unique_ptr<Dial
     finestra.MDIForm_Load();
     finestra.setWindowState(Qt::WindowMaximized);
     finestra.show();
+    finestra.File().ApriAllAvvio(argomenti);
     return programma;
 }

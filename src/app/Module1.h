@@ -3,6 +3,8 @@
 #include "Dialoghi.h"
 #include "StatoApplicazione.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class AscoltatoreFinestraAvanzamento;
@@ -33,6 +35,7 @@ private:
 };
 
 // Start-up: defaults, the main window loaded with the stored settings,
-// maximized and shown. The caller keeps the result while the event loop runs.
-std::unique_ptr<Applicazione> Main(QSettings& impostazioni,
-                                   std::unique_ptr<Dialoghi> dialoghi = nullptr);
+// maximized and shown, then the file the arguments name opened. The caller
+// keeps the result while the event loop runs.
+std::unique_ptr<Applicazione> Main(QSettings& impostazioni, std::unique_ptr<Dialoghi> dialoghi = nullptr,
+                                   const QStringList& argomenti = {});

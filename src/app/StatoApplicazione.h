@@ -23,3 +23,5 @@ struct StatoApplicazione {
 
 // The fit's limits and switches and the graph defaults.
 void ImpostaValoriIniziali(StatoApplicazione& stato);
+// New data: the next graph shows all of it.
+void AzzeraZoom(StatoGrafico& grafico);

@@ -32,6 +32,7 @@ frmMain::frmMain(StatoApplicazione& stato, QSettings& impostazioni, std::unique_
     InizializzaRisorse();
     if (!dialoghi_)
         dialoghi_ = std::make_unique<QtDialoghi>(this);
+    file_ = std::make_unique<ComandiFile>(*this, stato_);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(TitoloApplicazione));
     setWindowIcon(IconaApplicazione());

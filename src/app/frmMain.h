@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,10 +20,8 @@ class QLabel;
 class QLineEdit;
 class QMdiArea;
 class QMenu;
-class QPrinter;
 class QSettings;
 class QToolBar;
-class Stampante;
 
 // The frame every other window lives in: toolbar, degree strip, status bar,
 // menus, the command state and the commands that live in the frame itself.
@@ -37,6 +34,8 @@ public:
 
     void ImpostaMotore(Curvello* motore) { motore_ = motore; }
     Dialoghi& dialoghi() { return *dialoghi_; }
+    // Open, Save, the exports, printing, the preview and dropped files.
+    ComandiFile& File() { return *file_; }
     QMdiArea* AreaFigli() const { return mdiArea_; }
 
     // Restores the stored geometry and print header, sets the start state.
@@ -58,27 +57,12 @@ public:
     QAction* Comando(const QString& nome) const;
     // The toolbar button with this key, or null.
     QAction* PulsanteBarra(const QString& chiave) const;
-    // The File entries that are never shown, in their menu order.
-    QList<QAction*> VociFileNascoste() const;
 
     // M1 to M7: OK only, no icon, the application's title.
     void MostraMessaggioCalcolo(const std::string& testo);
 
     // Places the degree strip's controls for the given logical DPI.
     void DisponiControlli(double dpi);
-
-    // One print job each, on the printer the last printer dialog configured.
-    void StampaCoppie();
-    void StampaTerne();
-    void StampaCoeff();
-    // The chosen listings (pairs, triples, coefficients) as one job, each
-    // from a new page: a file receives them all.
-    void StampaListati(std::array<bool, 3> scelti);
-    // The designated graph window's plot with its value strips, committed first.
-    void StampaGrafico();
-    QPrinter& Printer();
-    // What each job draws on; by default the printer above. Tests record instead.
-    void ImpostaFabbricaStampante(std::function<std::shared_ptr<Stampante>()> fabbrica);
 
     QToolBar* tbToolBar = nullptr;
     QWidget* Picture1 = nullptr;
@@ -88,13 +72,8 @@ public:
 
 public slots:
     void tbToolBar_ButtonClick(QAction* pulsante);
+    // New's question; answered OK, every window closes and the points go.
     void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileSave_Click();
-    void mnuFileSaveAs_Click();
-    void mnuFileEsporta_Click();
-    void mnuFileEsportaGrafico_Click();
-    void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
@@ -120,10 +99,10 @@ private:
     void CreaComandi();
     // Toolbar buttons in the Tab chain, their tooltips ending with their key.
     void MostraTastiBarra();
-    // New data: the next graph shows all of it.
-    void AzzeraZoom();
     void CreaStriscia();
     void CreaBarraStato();
+    // A command of the table, the frame's own or a File command.
+    void Esegui(const DefinizioneComando& comando);
     // A menu command: a failure ends it with a message and the program goes on.
     void EseguiVoce(const DefinizioneComando& comando);
     void AggiornaOrologio();
@@ -148,13 +127,6 @@ private:
     // the program-wide graph reference.
     void ApriGrafico();
 
-    // The File commands' shared dialog: asks with the name chosen last.
-    QString NomeFile(bool salva, const QString& titolo, const QString& filtro);
-    // Save As and the exports: a name, then the write; the window active when
-    // the name was asked is captioned with the path once the write succeeded.
-    void SalvaConNome(const QString& filtro, const std::function<void(const QString&)>& scrivi);
-    std::shared_ptr<Stampante> NuovaStampante();
-
     StatoApplicazione& stato_;
     QSettings& impostazioni_;
     std::unique_ptr<Dialoghi> dialoghi_;
@@ -168,8 +140,5 @@ private:
     QLabel* pannelloOra_ = nullptr;
     QTimer orologio_;
     bool scaricata_ = false;
-    QString nomeDialogoFile_;
-    // Shared, so that this header needs no complete QPrinter.
-    std::shared_ptr<QPrinter> printer_;
-    std::function<std::shared_ptr<Stampante>()> fabbricaStampante_;
+    std::unique_ptr<ComandiFile> file_;
 };

@@ -53,15 +53,23 @@ void frmMain::tbToolBar_ButtonClick(QAction* pulsante)
     const QString chiave = pulsante->data().toString();
     for (const DefinizioneComando& c : TabellaComandi())
         if (c.posto == PostoComando::Barra && chiave == QLatin1String(c.nome)) {
-            EseguiPasso([this, &c] { (this->*c.gestore)(); });
+            EseguiPasso([this, &c] { Esegui(c); });
             return;
         }
+}
+
+void frmMain::Esegui(const DefinizioneComando& comando)
+{
+    if (comando.file)
+        (file_.get()->*comando.file)();
+    else
+        (this->*comando.gestore)();
 }
 
 void frmMain::EseguiVoce(const DefinizioneComando& comando)
 {
     try {
-        (this->*comando.gestore)();
+        Esegui(comando);
     } catch (const std::exception&) {
         dialoghi_->Messaggio(TestoErroreComando(comando.testo), QString::fromUtf8(TitoloApplicazione),
                              PulsantiMessaggio::Ok, IconaMessaggio::Nessuna);
@@ -169,14 +177,7 @@ void frmMain::mnuFileNew_Click()
     ChiudiFinestre();
     ImpostaStatoComandi(1);
     stato_.programma.punti.Vuota();
-    AzzeraZoom();
-}
-
-void frmMain::AzzeraZoom()
-{
-    stato_.grafico.GraficoZoommato = false;
-    if (stato_.grafico.Strumento == ModoStrumento::ZoomRettangolo)
-        stato_.grafico.Strumento = ModoStrumento::Nessuno;
+    AzzeraZoom(stato_.grafico);
 }
 
 void frmMain::mnuFileExit_Click()

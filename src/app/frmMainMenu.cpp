@@ -21,11 +21,11 @@ std::span<const DefinizioneComando> frmMain::TabellaComandi()
     static constexpr DefinizioneComando tabella[] = {
         {.nome = "New", .suggerimento = "Nuova simulazione", .immagine = "New", .gestore = &frmMain::mnuFileNew_Click},
         {.nome = "Open", .tastoStandard = QKeySequence::Open, .suggerimento = "Carica simulazione", .immagine = "Open",
-         .gestore = &frmMain::mnuFileOpen_Click, .stati = {On, On, On}},
+         .file = &ComandiFile::Apri, .stati = {On, On, On}},
         {.nome = "Save", .tastoStandard = QKeySequence::Save, .suggerimento = "Salva simulazione", .immagine = "Save",
-         .gestore = &frmMain::mnuFileSave_Click, .stati = {Off, Off, On}},
+         .file = &ComandiFile::Salva, .stati = {Off, Off, On}},
         {.nome = "Print", .tastoStandard = QKeySequence::Print, .suggerimento = "Print", .immagine = "Print",
-         .gestore = &frmMain::mnuFilePrint_Click, .separatorePrima = true, .stati = {On, Ugu, Ugu}},
+         .file = &ComandiFile::Stampa, .separatorePrima = true, .stati = {On, Ugu, Ugu}},
         {.nome = "Punti", .tasti = "F5", .suggerimento = "Valori iniziali", .gestore = &frmMain::ComandoPunti, .separatorePrima = true},
         {.nome = "Calcolo", .tasti = "F6", .suggerimento = "Inizio simulazione", .gestore = &frmMain::ComandoCalcolo,
          .stati = {On, On, On}},
@@ -35,18 +35,20 @@ std::span<const DefinizioneComando> frmMain::TabellaComandi()
 
         {.nome = "mnuFileNew", .testo = "Nu&ovo", .tasti = "Ctrl+N", .gestore = &frmMain::mnuFileNew_Click,
          .posto = P::MenuFile},
-        {.nome = "mnuFileOpen", .testo = "&Apri...", .tasti = "Ctrl+O", .gestore = &frmMain::mnuFileOpen_Click,
+        {.nome = "mnuFileOpen", .testo = "&Apri...", .tasti = "Ctrl+O", .file = &ComandiFile::Apri,
          .posto = P::FileNascosta},
-        {.nome = "mnuFileSave", .testo = "&Salva", .gestore = &frmMain::mnuFileSave_Click, .posto = P::FileNascosta,
+        {.nome = "mnuFileSave", .testo = "&Salva", .file = &ComandiFile::Salva, .posto = P::FileNascosta,
          .stati = {Off, Off, On}},
-        {.nome = "mnuFileSaveAs", .testo = "Sal&va con nome...", .gestore = &frmMain::mnuFileSaveAs_Click,
+        {.nome = "mnuFileSaveAs", .testo = "Sal&va con nome...", .file = &ComandiFile::Salva,
          .posto = P::FileNascosta, .stati = {Off, Off, On}},
-        {.nome = "mnuFileEsporta", .testo = "E&sporta tabella...", .gestore = &frmMain::mnuFileEsporta_Click,
+        {.nome = "mnuFileEsporta", .testo = "E&sporta tabella...", .file = &ComandiFile::EsportaTabella,
          .posto = P::FileNascosta, .stati = {Off, Off, On}},
-        {.nome = "mnuFileEsportaGrafico", .testo = "Es&porta grafico...",
-         .gestore = &frmMain::mnuFileEsportaGrafico_Click, .posto = P::FileNascosta, .stati = {Off, Off, On}},
-        {.nome = "mnuFilePrint", .testo = "S&tampa...", .gestore = &frmMain::mnuFilePrint_Click,
-         .posto = P::FileNascosta, .stati = {On, Ugu, On}},
+        {.nome = "mnuFileEsportaGrafico", .testo = "Es&porta grafico...", .file = &ComandiFile::EsportaGrafico,
+         .posto = P::FileNascosta, .stati = {Off, Off, On}},
+        {.nome = "mnuFilePrint", .testo = "S&tampa...", .file = &ComandiFile::Stampa, .posto = P::FileNascosta,
+         .stati = {On, Ugu, On}},
+        {.nome = "mnuFileAnteprima", .testo = "Antep&rima di stampa", .file = &ComandiFile::Anteprima,
+         .posto = P::MenuFile, .stati = {On, Ugu, On}},
         {.nome = "mnuFileExit", .testo = "&Esci", .gestore = &frmMain::mnuFileExit_Click, .posto = P::MenuFile,
          .separatorePrima = true},
 
@@ -169,7 +171,8 @@ void frmMain::MostraTastiBarra()
         // that runs the same command; hidden entries' keys never reach.
         QKeySequence tasto = a->shortcut();
         for (size_t j = 0; tasto.isEmpty() && j < tabella.size(); ++j)
-            if (tabella[j].gestore == tabella[i].gestore && tabella[j].posto != PostoComando::Barra
+            if (tabella[j].gestore == tabella[i].gestore && tabella[j].file == tabella[i].file
+                && tabella[j].posto != PostoComando::Barra
                 && tabella[j].posto != PostoComando::FileNascosta)
                 tasto = azioni_.at(static_cast<qsizetype>(j))->shortcut();
         if (!tasto.isEmpty())

@@ -40,15 +40,6 @@ QAction* frmMain::PulsanteBarra(const QString& chiave) const
     return nullptr;
 }
 
-QList<QAction*> frmMain::VociFileNascoste() const
-{
-    QList<QAction*> voci;
-    for (const DefinizioneComando& c : TabellaComandi())
-        if (c.posto == PostoComando::FileNascosta)
-            voci << Comando(QString::fromLatin1(c.nome));
-    return voci;
-}
-
 bool frmMain::FormAperto(const QString& nome) const
 {
     for (const QMdiSubWindow* s : mdiArea_->subWindowList())

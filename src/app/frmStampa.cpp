@@ -1,16 +1,12 @@
 #include "frmStampa.h"
 
-#include "Costanti.h"
 #include "Dialoghi.h"
-#include "Stampante.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <exception>
 
 frmStampa::frmStampa(Dialoghi& dialoghi, QPrinter& stampante, ListatiStampa listati, QWidget* proprietario)
     : QDialog(proprietario), dialoghi_(dialoghi), stampante_(stampante), listati_(std::move(listati))
@@ -49,17 +45,8 @@ void frmStampa::PulsOK_Click()
     const std::array<bool, 3> scelti = {TipoStampa[0]->isChecked(), TipoStampa[1]->isChecked(),
                                         TipoStampa[2]->isChecked()};
     if (dialoghi_.DialogoStampante(stampante_, QStringLiteral("Stampa")) && scelti != std::array<bool, 3>{}
-        && listati_) {
-        try {
-            listati_(scelti);
-        } catch (const std::exception& e) {
-            const bool nostro = dynamic_cast<const ErroreStampa*>(&e) != nullptr;
-            dialoghi_.Messaggio(nostro ? QString::fromStdString(e.what())
-                                       : QStringLiteral("Impossibile completare la stampa."),
-                                QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok,
-                                IconaMessaggio::Esclamazione);
-        }
-    }
+        && listati_)
+        listati_(scelti);
     close();
 }
 

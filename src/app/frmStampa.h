@@ -14,7 +14,7 @@ class QPushButton;
 
 // Prints the ticked listings of the three frmStampa offers (pairs, triples,
 // coefficients, in that order) as one job on the printer its dialog
-// configured, each from a new page. Throws on failure.
+// configured, each from a new page, and reports its own failure.
 using ListatiStampa = std::function<void(std::array<bool, 3> scelti)>;
 
 // "Stampa": which listings of the results to print. Modeless; either button
@@ -31,7 +31,7 @@ public:
 
 public slots:
     // The printer dialog, then the ticked listings; a cancelled dialog prints
-    // nothing, a failing job is reported.
+    // nothing.
     void PulsOK_Click();
     void PulsCancel_Click();
 

@@ -15,6 +15,6 @@ int main(int argc, char** argv)
 
     QSettings impostazioni(QSettings::NativeFormat, QSettings::UserScope,
                            QStringLiteral("Curvello"), QStringLiteral("Curvello"));
-    const auto programma = Main(impostazioni);
+    const auto programma = Main(impostazioni, nullptr, QApplication::arguments().mid(1));
     return app.exec();
 }

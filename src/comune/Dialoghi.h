@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 
 enum class PulsantiMessaggio { Ok, OkAnnulla, SiNo, SiNoAnnulla };
@@ -25,4 +27,10 @@ public:
 
     // The printer the user picks is configured into stampante. False: cancelled.
     virtual bool DialogoStampante(QPrinter& stampante, const QString& titolo) = 0;
+
+    // The pages disegna draws on the printer it is given, shown on stampante's
+    // paper; the user may print them from there, which draws them again on
+    // stampante. disegna reports its own failures and never throws.
+    virtual void AnteprimaStampa(QPrinter& stampante, const QString& titolo,
+                                 const std::function<void(QPrinter&)>& disegna) = 0;
 };

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
@@ -92,6 +93,19 @@ bool QtDialoghi::DialogoStampante(QPrinter& stampante, const QString& titolo)
     return dialogo.exec() == QDialog::Accepted;
 }
 
+void QtDialoghi::AnteprimaStampa(QPrinter& stampante, const QString& titolo,
+                                 const std::function<void(QPrinter&)>& disegna)
+{
+    QPrintPreviewDialog dialogo(&stampante, proprietario_);
+    dialogo.setWindowTitle(titolo);
+    // A page should be readable at once: most of the frame, not Qt's small default.
+    if (proprietario_)
+        dialogo.resize(proprietario_->window()->size() * 4 / 5);
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo,
+                     [&disegna](QPrinter* pagine) { disegna(*pagine); });
+    dialogo.exec();
+}
+
 QString FiltroQt(const QString& filtro)
 {
     const QStringList parti = filtro.split(QLatin1Char('|'));
@@ -103,9 +117,13 @@ QString FiltroQt(const QString& filtro)
         const QString modello = parti[i + 1].trimmed();
         if (modello.isEmpty())
             continue;
-        if (!descrizione.endsWith(QLatin1Char('(') + modello + QLatin1Char(')')))
-            descrizione += (descrizione.isEmpty() ? QString() : QStringLiteral(" "))
-                + QLatin1Char('(') + modello + QLatin1Char(')');
+        const QString tra = QLatin1Char('(') + modello + QLatin1Char(')');
+        if (descrizione.endsWith(tra))
+            descrizione.chop(tra.size());
+        else if (!descrizione.isEmpty())
+            descrizione += QLatin1Char(' ');
+        descrizione += QLatin1Char('(') + modello.split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '))
+            + QLatin1Char(')');
         scelte << descrizione;
     }
     return scelte.join(QStringLiteral(";;"));

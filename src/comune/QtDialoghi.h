@@ -21,6 +21,8 @@ public:
     QString NomeFileApri(const QString& titolo, const QString& filtro,
                          const QString& ultimoNome) override;
     bool DialogoStampante(QPrinter& stampante, const QString& titolo) override;
+    void AnteprimaStampa(QPrinter& stampante, const QString& titolo,
+                         const std::function<void(QPrinter&)>& disegna) override;
 
 private:
     QPointer<QWidget> proprietario_;
@@ -28,7 +30,8 @@ private:
 
 // "Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* " becomes the file dialog's
 // "Testo (*.txt);; Tutti i file (*.*)": a description that does not end with
-// its pattern in brackets gets it appended, since Qt reads the pattern there.
+// its pattern in brackets gets it appended, since Qt reads the pattern there,
+// and several patterns split by ';' are split by blanks, as Qt reads them.
 QString FiltroQt(const QString& filtro);
 
 // The message box Messaggio shows, before it is shown.

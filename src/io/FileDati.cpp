@@ -5,7 +5,6 @@
 #include <fstream>
 #include <istream>
 #include <optional>
-#include <ostream>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
@@ -328,30 +327,6 @@ std::string TestoFileDati(const StatoProgramma& stato, const std::string& nome)
     }
     for (int32_t k = 0; k <= gr; ++k) testo += CampoDouble(poli.Coeff(k)) + FineRiga;
     return testo;
-}
-
-void SalvaFileDati(const StatoProgramma& stato, std::ostream& uscita, const std::string& nome)
-{
-    const std::string testo = TestoFileDati(stato, nome);
-    uscita.write(testo.data(), static_cast<std::streamsize>(testo.size()));
-    uscita.flush();
-    if (!uscita)
-        throw ErroreFileDati("Scrittura del file \"" + nome +
-                             "\" non riuscita: il file può essere incompleto.");
-}
-
-void SalvaFileDati(const StatoProgramma& stato, const std::filesystem::path& percorso)
-{
-    const std::string nome = TestoPercorso(percorso);
-    // Build the text first: a state that cannot be saved leaves the file untouched.
-    const std::string testo = TestoFileDati(stato, nome);
-    std::ofstream file(percorso, std::ios::binary | std::ios::trunc);
-    if (!file.is_open()) throw ErroreFileDati("Impossibile creare il file \"" + nome + "\".");
-    file.write(testo.data(), static_cast<std::streamsize>(testo.size()));
-    file.close();
-    if (!file)
-        throw ErroreFileDati("Scrittura del file \"" + nome +
-                             "\" non riuscita: il file può essere incompleto.");
 }
 
 void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& nome,

@@ -36,14 +36,9 @@ using ImpostaTestoGrado = std::function<void(const std::string& testo)>;
 // same as the triples; after points changed it never writes stale points),
 // then the coefficients. A non-finite P or coefficient is written as an empty
 // field. Throws ErroreFileDati when no fit has made a polynomial yet or a point
-// is not finite; `nome` names the destination in that message.
+// is not finite; `nome` names the destination in that message. Save writes it
+// with SalvaFileDatiSicuro (ScritturaSicura.h).
 std::string TestoFileDati(const StatoProgramma& stato, const std::string& nome);
-
-// Writes the data file, creating or truncating it. Nothing is opened when the
-// state cannot be written (see TestoFileDati). Throws ErroreFileDati when the
-// file cannot be created or the write does not complete.
-void SalvaFileDati(const StatoProgramma& stato, const std::filesystem::path& percorso);
-void SalvaFileDati(const StatoProgramma& stato, std::ostream& uscita, const std::string& nome);
 
 // Reads a data file: n and the degree, then n points appended to `punti` with
 // Add (behind any points already there); P is dropped and whatever follows
@@ -69,11 +64,6 @@ void CaricaFileDati(MySource& punti, const std::filesystem::path& percorso, cons
                     const ImpostaTestoGrado& impostaTestoGrado);
 void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& nome,
                     const Separatori& sep, const ImpostaTestoGrado& impostaTestoGrado);
-inline void CaricaFileDati(StatoProgramma& stato, const std::filesystem::path& percorso,
-                           const Separatori& sep, const ImpostaTestoGrado& impostaTestoGrado)
-{
-    CaricaFileDati(stato.punti, percorso, sep, impostaTestoGrado);
-}
 
 // A path as UTF-8 text, for messages.
 std::string TestoPercorso(const std::filesystem::path& percorso);

@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <sstream>
-
 namespace {
 
 ErroreScrittura Errore(const QString& percorso, const QString& motivo)
@@ -37,7 +35,6 @@ void ScriviFileSicuro(const QString& percorso, const QByteArray& contenuto)
 
 void SalvaFileDatiSicuro(const StatoProgramma& stato, const QString& percorso)
 {
-    std::ostringstream byte;
-    SalvaFileDati(stato, byte, QDir::toNativeSeparators(percorso).toStdString());
-    ScriviFileSicuro(percorso, QByteArray::fromStdString(byte.str()));
+    const std::string testo = TestoFileDati(stato, QDir::toNativeSeparators(percorso).toStdString());
+    ScriviFileSicuro(percorso, QByteArray::fromStdString(testo));
 }

@@ -1,5 +1,7 @@
 #include "DialoghiScriptati.h"
 
+#include <QPrinter>
+
 void DialoghiScriptati::registra(const DomandaDialogo& domanda)
 {
     domande_ << domanda;
@@ -50,4 +52,17 @@ bool DialoghiScriptati::DialogoStampante(QPrinter&, const QString& titolo)
     registra({DomandaDialogo::Tipo::Stampante, {}, titolo, PulsantiMessaggio::Ok,
               IconaMessaggio::Nessuna, {}, {}});
     return !stampanti_.isEmpty() && stampanti_.dequeue();
+}
+
+void DialoghiScriptati::AnteprimaStampa(QPrinter& stampante, const QString& titolo,
+                                        const std::function<void(QPrinter&)>& disegna)
+{
+    registra({DomandaDialogo::Tipo::Anteprima, {}, titolo, PulsantiMessaggio::Ok,
+              IconaMessaggio::Nessuna, {}, {}});
+    if (anteprime_.isEmpty())
+        return;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setPageLayout(stampante.pageLayout());
+    pdf.setOutputFileName(anteprime_.dequeue());
+    disegna(pdf);
 }

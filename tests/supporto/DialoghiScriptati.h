@@ -9,7 +9,7 @@
 
 // A question as a test sees it.
 struct DomandaDialogo {
-    enum class Tipo { Messaggio, Salva, Apri, Stampante };
+    enum class Tipo { Messaggio, Salva, Apri, Stampante, Anteprima };
     Tipo tipo = Tipo::Messaggio;
     QString testo;
     QString titolo;
@@ -21,12 +21,14 @@ struct DomandaDialogo {
 
 // Answers from queues and records every question. With nothing queued it gives
 // the harmless answer: OK for an OK-only box, otherwise Annulla (No for Si/No),
-// no file name, printer dialog cancelled.
+// no file name, printer dialog cancelled, a preview closed unseen.
 class DialoghiScriptati : public Dialoghi {
 public:
     void AccodaRisposta(RispostaMessaggio risposta) { risposte_.enqueue(risposta); }
     void AccodaNomeFile(const QString& nome) { nomi_.enqueue(nome); }
     void AccodaStampante(bool accettato) { stampanti_.enqueue(accettato); }
+    // The next preview's pages go to this PDF file, on the printer's paper.
+    void AccodaAnteprima(const QString& pdf) { anteprime_.enqueue(pdf); }
 
     const QList<DomandaDialogo>& Domande() const { return domande_; }
     void Dimentica() { domande_.clear(); }
@@ -41,6 +43,8 @@ public:
     QString NomeFileApri(const QString& titolo, const QString& filtro,
                          const QString& ultimoNome) override;
     bool DialogoStampante(QPrinter& stampante, const QString& titolo) override;
+    void AnteprimaStampa(QPrinter& stampante, const QString& titolo,
+                         const std::function<void(QPrinter&)>& disegna) override;
 
 private:
     void registra(const DomandaDialogo& domanda);
@@ -49,4 +53,5 @@ private:
     QQueue<RispostaMessaggio> risposte_;
     QQueue<QString> nomi_;
     QQueue<bool> stampanti_;
+    QQueue<QString> anteprime_;
 };
