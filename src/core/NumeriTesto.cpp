@@ -151,14 +151,12 @@ void sostituisci(std::string& s, char da, const std::string& a)
 
 } // namespace
 
-std::string FormaGenerale(double valore, const Separatori& sep)
+namespace {
+
+// to_chars' text with the program's exponent marker and the user's separator.
+std::string Adatta(const char* inizio, const char* fine, const Separatori& sep)
 {
-    if (valore == 0.0)
-        valore = 0.0;  // no "-0"
-    // %.15G without the C library's locale and at a fraction of its cost.
-    char buf[40];
-    const auto fine = std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::general, 15).ptr;
-    std::string s(buf, fine);
+    std::string s(inizio, fine);
     for (char& c : s)
         if (c == 'e')
             c = 'E';
@@ -167,6 +165,31 @@ std::string FormaGenerale(double valore, const Separatori& sep)
     if (sep.decimale != ".")
         sostituisci(s, '.', sep.decimale);
     return s;
+}
+
+} // namespace
+
+std::string FormaCifre(double valore, int cifre, const Separatori& sep)
+{
+    if (valore == 0.0)
+        valore = 0.0;  // no "-0"
+    // %.nG without the C library's locale and at a fraction of its cost.
+    char buf[40];
+    const auto fine = std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::general,
+                                    std::clamp(cifre, 1, 17)).ptr;
+    return Adatta(buf, fine, sep);
+}
+
+std::string FormaGenerale(double valore, const Separatori& sep)
+{
+    return FormaCifre(valore, 15, sep);
+}
+
+std::string FormaEsatta(double valore, const Separatori& sep)
+{
+    char buf[40];
+    const auto fine = std::to_chars(buf, buf + sizeof buf, valore).ptr;
+    return Adatta(buf, fine, sep);
 }
 
 std::string FormaStampa(double valore, const Separatori& sep)
