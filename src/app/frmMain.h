@@ -71,9 +71,10 @@ public:
     void StampaCoppie();
     void StampaTerne();
     void StampaCoeff();
-    // The chosen listings (pairs, triples, coefficients) as one job, each
-    // from a new page: a file receives them all.
-    void StampaListati(std::array<bool, 3> scelti);
+    void StampaStatistiche();
+    // The chosen listings (pairs, triples, coefficients, statistics) as one
+    // job, each from a new page: a file receives them all.
+    void StampaListati(std::array<bool, 4> scelti);
     // The designated graph window's plot with its value strips, committed first.
     void StampaGrafico();
     QPrinter& Printer();

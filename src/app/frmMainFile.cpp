@@ -163,7 +163,7 @@ void frmMain::mnuFilePrint_Click()
                     aperta->activateWindow();
                     return;
                 }
-            (new frmStampa(*dialoghi_, Printer(), [this](std::array<bool, 3> scelti) { StampaListati(scelti); }, this))
+            (new frmStampa(*dialoghi_, Printer(), [this](std::array<bool, 4> scelti) { StampaListati(scelti); }, this))
                 ->show();
         });
         return;
@@ -211,12 +211,18 @@ void frmMain::StampaCoeff()
     ::StampaCoeff(*NuovaStampante(), Contenuto(stato_.programma, GradoPolinomio));
 }
 
-void frmMain::StampaListati(std::array<bool, 3> scelti)
+void frmMain::StampaStatistiche()
+{
+    ::StampaStatistiche(*NuovaStampante(), Contenuto(stato_.programma, GradoPolinomio));
+}
+
+void frmMain::StampaListati(std::array<bool, 4> scelti)
 {
     const std::shared_ptr<Stampante> stampante = NuovaStampante();
     stampante->UnDocumento(true);
     const ContenutoStampa contenuto = Contenuto(stato_.programma, GradoPolinomio);
-    void (*const listati[])(Stampante&, const ContenutoStampa&) = {::StampaCoppie, ::StampaTerne, ::StampaCoeff};
+    void (*const listati[])(Stampante&, const ContenutoStampa&) = {::StampaCoppie, ::StampaTerne, ::StampaCoeff,
+                                                                       ::StampaStatistiche};
     for (size_t i = 0; i < scelti.size(); ++i)
         if (scelti[i])
             listati[i](*stampante, contenuto);

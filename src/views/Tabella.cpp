@@ -1,12 +1,12 @@
 #include "Tabella.h"
 
+#include "BontaAdattamento.h"
 #include "Disposizione.h"
 #include "Griglie.h"
 #include "MySource.h"
 #include "NumeriTesto.h"
 #include "Polinomio.h"
 #include "SeparatoriLocale.h"
-#include "Statistiche.h"
 #include "Twips.h"
 
 #include <QHeaderView>
@@ -109,10 +109,6 @@ std::optional<StatisticheAdattamento> StatisticheDi(const MySource& adattati, in
     return s;
 }
 
-const char* const NomiStatistiche[] = {"Punti", "Gradi di libertà", "R²", "R² corretto",
-                                       "Deviazione standard dei residui", "Somma dei quadrati dei residui",
-                                       "Somma dei quadrati totale", "F"};
-
 } // namespace
 
 Tabella::Tabella(QWidget* genitore) : QWidget(genitore)
@@ -135,8 +131,8 @@ Tabella::Tabella(QWidget* genitore) : QWidget(genitore)
 
     LBonta = new QLabel(QStringLiteral("Bontà dell'adattamento"), this);
     LBonta->setObjectName(QStringLiteral("LBonta"));
-    for (const char* nome : NomiStatistiche) {
-        auto* etichetta = new QLabel(QString::fromUtf8(nome), this);
+    for (const VoceBonta& voce : VociBonta({})) {
+        auto* etichetta = new QLabel(QString::fromUtf8(voce.nome), this);
         etichetta->setObjectName(QStringLiteral("NomiBonta"));
         NomiBonta << etichetta;
         auto* valore = new QLabel(this);
@@ -258,27 +254,18 @@ void Tabella::RiempiTabelle(const Polinomio* polinomio, const MySource& punti, c
     if (!st)
         return;
 
-    const std::pair<QString, std::optional<double>> interi[] = {
-        {QString::number(st->punti), st->punti}, {QString::number(st->gradiDiLiberta), st->gradiDiLiberta}};
-    const Statistica* statistiche[] = {&st->r2, &st->r2Corretto, &st->s, &st->rss, &st->tss, &st->f};
-    for (qsizetype i = 0; i < ValoriBonta.size(); ++i) {
-        QLabel* valore = ValoriBonta[i];
-        QString motivo;
-        if (i < 2) {
-            valore->setText(interi[i].first);
-            valore->setProperty("valore", *interi[i].second);
-        } else {
-            const Statistica& s = *statistiche[i - 2];
-            valore->setText(TestoStatistica(s, sep));
-            if (s.valore)
-                valore->setProperty("valore", *s.valore);
-            motivo = Motivo(s);
-        }
-        valore->setToolTip(motivo);
-        valore->setAccessibleName(NomiBonta[i]->text() + QStringLiteral(": ") + valore->text());
-        valore->setAccessibleDescription(motivo);
+    const auto voci = VociBonta(*st);
+    for (size_t i = 0; i < voci.size(); ++i) {
+        QLabel* valore = ValoriBonta[static_cast<qsizetype>(i)];
+        const Statistica& s = voci[i].valore;
+        valore->setText(TestoStatistica(s, sep));
+        if (s.valore)
+            valore->setProperty("valore", *s.valore);
+        valore->setToolTip(Motivo(s));
+        valore->setAccessibleName(QString::fromUtf8(voci[i].nome) + QStringLiteral(": ") + valore->text());
+        valore->setAccessibleDescription(Motivo(s));
     }
-    GradiF->setText(QStringLiteral("con %1 e %2 gradi di libertà").arg(st->grado).arg(st->gradiDiLiberta));
+    GradiF->setText(QString::fromStdString(GradiLibertaF(*st)));
     ValoriBonta.last()->setAccessibleName(ValoriBonta.last()->accessibleName() + u' ' + GradiF->text());
     for (QLabel* l : QList<QLabel*>{LBonta, GradiF} + NomiBonta + ValoriBonta)
         l->setVisible(true);
