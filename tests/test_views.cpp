@@ -225,10 +225,6 @@ private slots:
         QList<QPointF> esempio;
         for (auto [x, y] : {std::pair{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}})
             esempio << QPointF(x, y);
-        QTest::newRow("esempio grado 1") << QList<double>{31.0 / 9, 0.6} << esempio << false << "0;3,444444;;|1;0,6;;|;;;"
-                                         << "1;1;5;4,0444;0,9556|2;2;3;4,6444;-1,6444|3;3;4;5,2444;-1,2444|"
-                                            "4;4;5;5,8444;-0,8444|5;5;7;6,4444;0,5556|6;6;9;7,0444;1,9556|"
-                                            "7;7;12;7,6444;4,3556|8;8;7;8,2444;-1,2444|9;9;6;8,8444;-2,8444|;;;;" << "";
         QTest::newRow("esempio grado 2")
             << QList<double>{19.0 / 21, 2293.0 / 1155, -32.0 / 231} << esempio << true
             << "0;0,904762;2,971021;0,304529|1;1,985281;1,364177;1,455296|2;-0,138528;0,1330456;-1,041208|;;;"
@@ -243,8 +239,6 @@ private slots:
                "Somma dei quadrati dei residui 0|Somma dei quadrati totale 0,6666667|F n.d. con 2 e 0 gradi di libertà";
         QTest::newRow("arrotondamenti") << QList<double>{0.00000049, 2.12345678, -0.0000004} << QList<QPointF>{{0.1, 1e-9}}
                                         << false << "0;0;;|1;2,123457;;|2;0;;|;;;" << "1;0,1;1E-09;0,2123;-0,2123|;;;;" << "";
-        QTest::newRow("grado 10") << QList<double>(11, 1.0) << QList<QPointF>{{1, 1}} << false
-                                  << "0;1;;|1;1;;|2;1;;|3;1;;|4;1;;|5;1;;|6;1;;|7;1;;|8;1;;|9;1;;|10;1;;|;;;" << "1;1;1;11;-10|;;;;" << "";
         QTest::newRow("anni: numeri lunghi") << QList<double>{-1.39814995173351e18, -1622806.1234567}
             << QList<QPointF>{{2006.462, 65081559.123456}} << false << "0;-1,39814995173351E+18;;|1;-1622806,123457;;|;;;"
             << "1;2006,462;65081559,123456;-1,39814995498961E+18;1,39814995505469E+18|;;;;" << "";
@@ -282,7 +276,7 @@ private slots:
         auto esatto = [](const QVariant& v) { return QString::number(v.toDouble(), 'g', 17); };  // QCOMPARE is fuzzy
         QCOMPARE(esatto(t.DataCoeff->item(0, 1)->data(Qt::UserRole)), esatto(coefficienti[0]));
         const int r = punti.size() > 6 ? 6 : 0;  // the exact 12 - 8.013852813852814 is not Y - P in doubles
-        const double residuo = adattati && r ? 3.986147186147186 : punti[r].y() - p.ValorePolinomio(punti[r].x());
+        const double residuo = r ? 3.986147186147186 : punti[r].y() - p.ValorePolinomio(punti[r].x());
         QCOMPARE(esatto(t.DataTerna->item(r, 4)->data(Qt::UserRole)), esatto(residuo));
         // What a screen reader says of a value, why a value is missing.
         if (!bonta.isEmpty())
@@ -291,19 +285,15 @@ private slots:
         const QString motivo = QString::fromStdString(DescriviMotivo(MotivoNonDefinito::NessunGradoDiLiberta));
         for (const QLabel* valore : t.ValoriBonta)
             QCOMPARE(valore->toolTip(), valore->text() == "n.d." ? motivo : QString());
-        t.DataTerna->horizontalHeader()->setMinimumSectionSize(1);
-        t.DataTerna->setColumnWidth(2, 8);
-        const std::tuple<QTableWidget*, int, QString> celle[] = {
-            {t.DataTerna, 2, Righe(t.DataTerna).section(u';', 2, 2)},  // narrowed: its text
-            {t.DataCoeff, 2, coeff.section(u';', 2, 2) == "n.d." ? motivo : QString()}};  // whole: its reason
-        for (auto [g, colonna, atteso] : celle) {
-            if (atteso.isEmpty())
-                continue;
-            const QPoint cella = g->visualRect(g->model()->index(0, colonna)).center();
-            QHelpEvent aiuto(QEvent::ToolTip, cella, g->viewport()->mapToGlobal(cella));
-            QApplication::sendEvent(g->viewport(), &aiuto);
-            QCOMPARE(QToolTip::text(), atteso);
-        }
+        // A cell narrowed by hand shows its whole text in the tooltip, an "n.d." its reason.
+        const bool nd = coeff.contains("n.d.");
+        QTableWidget* g = nd ? t.DataCoeff : t.DataTerna;
+        g->horizontalHeader()->setMinimumSectionSize(1);
+        g->setColumnWidth(2, 8);
+        const QPoint cella = g->visualRect(g->model()->index(0, 2)).center();
+        QHelpEvent aiuto(QEvent::ToolTip, cella, g->viewport()->mapToGlobal(cella));
+        QApplication::sendEvent(g->viewport(), &aiuto);
+        QCOMPARE(QToolTip::text(), nd ? motivo : Righe(g).section(u';', 2, 2));
     }
 };
 
