@@ -65,13 +65,14 @@ struct Registro {
             return stampante;
         });
     }
-    // A letter a printed page: C pairs, T triples, K coefficients, G graph.
+    // A letter a printed page: C pairs, T triples, K coefficients, S statistics, G graph.
     QString Lavori() const
     {
         QMap<std::pair<int, int>, QChar> pagine;
         for (const VoceStampata& v : stampante->Voci()) {
             QChar& c = pagine[{v.lavoro, v.pagina}];
-            c = !v.immagine.isEmpty() ? u'G' : v.testo.startsWith("P(X)") ? u'K' : v.testo == "P" ? u'T' : c.isNull() ? u'C' : c;
+            c = !v.immagine.isEmpty() ? u'G' : v.testo.startsWith("P(X)") ? u'K' : v.testo == "P" ? u'T'
+                : v.testo.startsWith("Errore standard") ? u'S' : c.isNull() ? u'C' : c;
         }
         const QList<QChar> lettere = pagine.values();
         return QString(lettere.constData(), lettere.size());
@@ -94,7 +95,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     // The example, a fit, Save, New, Open, "Calcolo": the same coefficients;
-    // then on the frame's printer set to a PDF file, the table's three
+    // then on the frame's printer set to a PDF file, the table's four
     // listings as one file, the graph of a window 1280 pixels wide whole on
     // A4, scaled to the width; then a picture of device pixel ratio 2 at its size.
     void giroCompleto()
@@ -380,6 +381,18 @@ private slots:
         QTest::newRow("terne senza coefficienti: i punti, nessuna P") << Lavoro{"terne", {1, 5, 9}, {}, "",
             {"1 600 720 Grado del polinomio approssimante: abc", "1 600 1440 X", "1 2016 1440 Y", "1 4032 1440 P",
              "1 600 1920  1 ", "1 2016 1920  5 "}};
+        QTest::newRow("statistiche senza gradi di libertà: n.d. e il motivo a capo") << Lavoro{
+            "statistiche", {0, 1, 1, 1, 3, 3}, {1, 2}, "", QString(
+            "1 600 720 Grado del polinomio approssimante: 1|1 600 1440 C(i)                   |1 4032 1440 Errore standard|"
+            "1 8064 1440 t|1 600 1920 C(0)= 1                |1 4032 1920  n.d.          |1 8064 1920  n.d. |"
+            "1 600 2160 C(1)= 2                |1 4032 2160  n.d.          |1 8064 2160  n.d. |"
+            "1 600 2640 Bontà dell'adattamento|1 600 3120 Punti                          |1 6048 3120  2 |"
+            "1 600 3360 Gradi di libertà               |1 6048 3360  0 |1 600 3600 R²                             |"
+            "1 6048 3600  1 |1 600 3840 R² corretto                    |1 6048 3840  n.d. |"
+            "1 600 4080 Deviazione standard dei residui|1 6048 4080  n.d. |1 600 4320 Somma dei quadrati dei residui |"
+            "1 6048 4320  0 |1 600 4560 Somma dei quadrati totale      |1 6048 4560  2 |"
+            "1 600 4800 F con 1 e 0 gradi di libertà   |1 6048 4800  n.d. |"
+            "1 600 5280 Non definito: i punti sono tanti quanti i coefficienti|1 600 5520 (nessun grado di libertà).").split(u'|')};
         QTest::newRow("la riga a 14160 resta, oltre una pagina nuova, teste sulla riga 4")
             << Lavoro{"coppie", Serie(53), {1, 2}, "Ditta", {"52@1920-14160", "1@1200-1200"}};
         QTest::newRow("righe di 270 twips")
@@ -403,7 +416,8 @@ private slots:
         s.IntestazioneUtente = lavoro.intestazione.toStdString();
         p.f().GradoPolinomio->setText(QStringLiteral("abc"));
         frmMain& f = p.f();
-        lavoro.tabulato == "coppie" ? f.File().StampaCoppie() : lavoro.tabulato == "terne" ? f.File().StampaTerne() : f.File().StampaCoeff();
+        lavoro.tabulato == "coppie" ? f.File().StampaCoppie() : lavoro.tabulato == "terne" ? f.File().StampaTerne()
+            : lavoro.tabulato == "coeff" ? f.File().StampaCoeff() : f.File().StampaStatistiche();
         QStringList voci, pagine;
         QMap<int, QList<double>> righe;
         int intestazioni = 0;
@@ -436,11 +450,11 @@ private slots:
         QTest::newRow("coppie, stampante annullata") << "Coppie" << "annullata" << "Stampa|>";
         QTest::newRow("coppie, un guasto detto") << "Coppie" << "guasto 1" << "Stampa| Curvello|Carta finita.>";
         QTest::newRow("grafico") << "fGrafico" << "" << "Stampa|>G";
-        QTest::newRow("tutte e tre in ordine, Print due volte") << "Tabella" << "111 OK due" << "Stampa|>CTK";
-        QTest::newRow("nessuna casella") << "Tabella" << "000 OK" << "Stampa|>";
-        QTest::newRow("stampante annullata") << "Tabella" << "111 OK annullata" << "Stampa|>";
-        QTest::newRow("Cancel") << "Tabella" << "111 Cancel" << ">";
-        QTest::newRow("un guasto, detto") << "Tabella" << "111 OK guasto 1" << "Stampa| Curvello|Carta finita.>";
+        QTest::newRow("tutte e quattro in ordine, Print due volte") << "Tabella" << "1111 OK due" << "Stampa|>CTKS";
+        QTest::newRow("nessuna casella") << "Tabella" << "0000 OK" << "Stampa|>";
+        QTest::newRow("stampante annullata") << "Tabella" << "1111 OK annullata" << "Stampa|>";
+        QTest::newRow("Cancel") << "Tabella" << "1111 Cancel" << ">";
+        QTest::newRow("un guasto, detto") << "Tabella" << "1111 OK guasto 1" << "Stampa| Curvello|Carta finita.>";
     }
     void comando()
     {
@@ -465,13 +479,13 @@ private slots:
         QCOMPARE(p.f().findChildren<frmStampa*>().size(), int(figlio == "Tabella"));
         if (f) {
             QStringList testi = {f->windowTitle(), f->Frame1->title()};
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 4; ++i) {
                 testi << f->TipoStampa[i]->text() + (f->TipoStampa[i]->isChecked() ? "!" : "");
                 f->TipoStampa[i]->setChecked(azione[i] == '1');
             }
             QCOMPARE(testi << f->PulsOK->text() << f->PulsCancel->text(),
                      QStringList({"Stampa", "Selezionare il tipo di stampa da eseguire", "Coppie x - y",
-                                  "Terne x - y - polinomio", "Coefficenti polinomio", "OK", "Cancel"}));
+                                  "Terne x - y - polinomio", "Coefficenti polinomio", "Statistiche", "OK", "Cancel"}));
             (azione.contains("Cancel") ? f->PulsCancel : f->PulsOK)->click();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(f.isNull());

@@ -99,7 +99,8 @@ private slots:
         Separati({c->Text1, c->Text2, c->DataGrid1});
         QVERIFY(c->rect().contains(c->DataGrid1->geometry()));
         Tabella* t = p.tabella();
-        Controlla({t->Label3, t->LCoeff, t->Lterne, t->DataCoeff, t->DataTerna});
+        Controlla(QList<QWidget*>{t->Label3, t->LCoeff, t->Lterne, t->DataCoeff, t->DataTerna, t->LBonta, t->GradiF}
+                  + QList<QWidget*>(t->NomiBonta.begin(), t->NomiBonta.end()) + QList<QWidget*>(t->ValoriBonta.begin(), t->ValoriBonta.end()));
         QVERIFY(t->rect().contains(t->DataTerna->geometry()));
 
         std::string intestazione = "Intestazione di prova";

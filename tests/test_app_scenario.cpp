@@ -54,8 +54,8 @@ private slots:
         p.clicca("Tabella");
         QPointer<Tabella> prima = p.tabella();
         QCOMPARE(prima->windowTitle(), QStringLiteral("Grado: 2"));
-        QCOMPARE(Righe(prima->DataCoeff), QStringLiteral("0;0,904762|1;1,985281|2;-0,138528|;"));
-        QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139"));
+        QCOMPARE(Righe(prima->DataCoeff), QStringLiteral("0;0,904762;2,971021;0,304529|1;1,985281;1,364177;1,455296|2;-0,138528;0,1330456;-1,041208|;;;"));
+        QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139;3,9861"));
 
         // The seventh pair's Y, 12, corrected to 8 in the grid.
         griglia->DataGrid1->setCurrentCell(6, 1);
@@ -67,8 +67,8 @@ private slots:
         p.clicca("Tabella");
         QVERIFY(p.tabella() != prima && Cornice(p.tabella())->isVisible());
         QCOMPARE(p.tabella()->windowTitle(), QStringLiteral("Grado: abc"));
-        QCOMPARE(Righe(p.tabella()->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;8;7,2104"));
-        QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139"));
+        QCOMPARE(Righe(p.tabella()->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;8;7,2104;0,7896"));
+        QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139;3,9861"));
         QCOMPARE(f.AreaFigli()->subWindowList().size(), 3);
         QVERIFY(p.dialoghi->Domande().isEmpty());
 

@@ -3,11 +3,15 @@
 #include "Curvello.h"
 #include "ImmagineGrafico.h"
 #include "StatoGrafico.h"
+#include "Statistiche.h"
 #include "test_pdf_supporto.h"
 
 #include <QtTest>
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -32,7 +36,8 @@ const QByteArray EsempioGrado2 = "9,2\r\n"
 
 const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
                        "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n"
-                       "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n";
+                       "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n"
+                       "     curvello-fit FILE.cv [GRADO] --json\n";
 const QString It = "it_IT.UTF-8", En = "en_US.UTF-8";
 
 // One run: `file` goes to standard input when an argument is "-", else to a
@@ -41,6 +46,39 @@ void Riga(const char* nome, const QStringList& argomenti, const QByteArray& file
           const QByteArray& uscita, const QByteArray& errori, const QString& locale = It)
 {
     QTest::newRow(nome) << argomenti << file << locale << codice << uscita << errori;
+}
+
+// --json's object against the fit and the statistics of the file's points
+// computed here: every number the same double, null where not defined.
+void ConfrontaJson(const QByteArray& uscita, const QByteArray& file, const QString& grado)
+{
+    StatoProgramma s;
+    std::vector<double> x, y;
+    for (const QByteArray& riga : file.split('\n').mid(1, file.left(1).toInt())) {
+        x.push_back(riga.split(',')[0].toDouble());
+        y.push_back(riga.split(',')[1].toDouble());
+        s.punti.Add(x.back(), y.back());
+    }
+    Curvello(s, CanaliCalcolo{}).CalcolaPolinomio(grado.toStdString(), Separatori::Italiani());
+    const StatisticheAdattamento st = CalcolaStatistiche(x, y, s.polinomio->Grado());
+    auto v = [](const Statistica& d) { return d.valore ? QJsonValue(*d.valore) : QJsonValue(); };
+    auto serie = [&](const std::vector<Statistica>& valori) {
+        QJsonArray a;
+        for (const Statistica& d : valori)
+            a << v(d);
+        return a;
+    };
+    QJsonArray coefficienti, terne;
+    for (int k = 0; k < s.polinomio->NumeroElementi(); ++k)
+        coefficienti << s.polinomio->Coeff(k);
+    for (size_t i = 0; i < x.size(); ++i)
+        terne << QJsonObject{{"x", x[i]}, {"y", y[i]}, {"p", s.terne->P(int32_t(i))}, {"residuo", v(st.residui[i])}};
+    const QJsonObject atteso{{"grado", st.grado}, {"punti", st.punti}, {"coefficienti", coefficienti},
+                             {"errori_standard", serie(st.erroriStandard)}, {"t", serie(st.t)},
+                             {"gradi_di_liberta", st.gradiDiLiberta}, {"r2", v(st.r2)}, {"r2_corretto", v(st.r2Corretto)},
+                             {"s", v(st.s)}, {"rss", v(st.rss)}, {"tss", v(st.tss)}, {"ssr", v(st.ssr)}, {"f", v(st.f)},
+                             {"terne", terne}};
+    QCOMPARE(QJsonDocument::fromJson(uscita).object(), atteso);  // doubles compared with ==
 }
 
 }  // namespace
@@ -70,7 +108,7 @@ void TestCli::esegui_data()
     Riga("standard input, grado 2 dal file, P ignorate", {"-"}, EsempioGrado2, 0, EsempioGrado2, {}, En);
 
     // Refusals: the message on standard error, exit 1; silent ends: a one-line explanation, exit 2.
-    Riga("grado 0: M3, nessun grafico", {"@FILE", "0", "--grafico", "@PNG"}, Esempio, 1, {},
+    Riga("grado 0: M3, nessun grafico, niente JSON", {"@FILE", "0", "--grafico", "@PNG", "--json"}, Esempio, 1, {},
          "Il grado del polinomio approssimante non può essere minore o uguale a zero.\n");
 
     // Unreadable input: exit 3; wrong arguments: the usage line.
@@ -100,11 +138,14 @@ void TestCli::esegui_data()
     Riga("dimensioni troppo grandi", {"@FILE", "--grafico", "@PNG", "--dimensioni", "5000x10"}, Esempio, 64, {}, Uso);
 
     // The printed report (@PDF) of the example at degree 2: the header given,
-    // else the one in the user's settings ("Ditta Rossi"); four pages, the last the graph.
+    // else the one in the user's settings ("Ditta Rossi"); five pages, the last the graph.
     Riga("stampa", {"@FILE", "2", "--stampa", "@PDF", "--intestazione", "Altra ditta"}, Esempio, 0, EsempioGrado2, {});
 #ifdef Q_OS_LINUX
     Riga("stampa, intestazione dalle impostazioni", {"@FILE", "2", "--stampa", "@PDF"}, Esempio, 0, EsempioGrado2, {});
+    // The fit and its statistics as JSON (checked against the fit made here), the report as well.
+    Riga("JSON e stampa", {"@FILE", "2", "--json", "--stampa", "@PDF"}, Esempio, 0, {}, {});
 #endif
+    Riga("JSON: nessun grado di libertà", {"@FILE", "2", "--json"}, "3,1\r\n1,0,0\r\n2,0,0\r\n3,1,0\r\n", 0, {}, {});
     Riga("stampa non scrivibile: 74", {"@FILE", "--stampa", "@PDF/s.pdf"}, Esempio, 74, EsempioGrado1,
          "Impossibile scrivere la stampa nel file \"@PDF/s.pdf\".\n");
     Riga("intestazione senza stampa", {"@FILE", "--intestazione", "Ditta"}, Esempio, 64, {}, Uso);
@@ -154,7 +195,10 @@ void TestCli::esegui()
     QVERIFY(processo.waitForFinished(60000) && processo.exitStatus() == QProcess::NormalExit);
 
     QCOMPARE(processo.readAllStandardError(), errori);
-    QCOMPARE(processo.readAllStandardOutput(), uscita);
+    if (argomenti.contains("--json") && codice == 0)
+        ConfrontaJson(processo.readAllStandardOutput(), file, argomenti[1]);
+    else
+        QCOMPARE(processo.readAllStandardOutput(), uscita);
     QCOMPARE(processo.exitCode(), codice);
     if (codice == 0 && argomenti.contains("--stampa")) {
         const int i = argomenti.indexOf("--intestazione");

@@ -3,10 +3,13 @@
 #include "Curvello.h"
 #include "Funzioni.h"
 #include "Polinomio.h"
+#include "Statistiche.h"
 #include "Tabella.h"
 #include "test_viste_supporto.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QScrollBar>
@@ -281,35 +284,48 @@ private slots:
         QCOMPARE((QList<double>{m.larghezza, m.altezza, m.colonnaFissa, m.colonnaDati}), attese);
     }
 
-    // Coefficients to 6 decimals, P to 4, halves to even, the general form in
-    // the locale; each grid ends with one empty row, shows every text whole
+    // Coefficients to 6 decimals, P and the residual to 4, halves to even,
+    // the general form in the locale; statistics (those of the fitted points
+    // when given) to 7 significant digits, "n.d." with its reason when not
+    // defined. Each grid ends with one empty row, shows every text whole
     // without scrolling sideways, and a cell narrowed by hand its text in the tooltip.
     void tabella_data()
     {
         QTest::addColumn<QList<double>>("coefficienti");
         QTest::addColumn<QList<QPointF>>("punti");
+        QTest::addColumn<bool>("adattati");
         QTest::addColumn<QString>("coeff");
         QTest::addColumn<QString>("terne");
+        QTest::addColumn<QString>("bonta");
         QList<QPointF> esempio;
         for (auto [x, y] : {std::pair{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}})
             esempio << QPointF(x, y);
-        QTest::newRow("esempio grado 1") << QList<double>{31.0 / 9, 0.6} << esempio << "0;3,444444|1;0,6|;"
-                                         << "1;1;5;4,0444|2;2;3;4,6444|3;3;4;5,2444|4;4;5;5,8444|5;5;7;6,4444|"
-                                            "6;6;9;7,0444|7;7;12;7,6444|8;8;7;8,2444|9;9;6;8,8444|;;;";
+        QTest::newRow("esempio grado 2")
+            << QList<double>{19.0 / 21, 2293.0 / 1155, -32.0 / 231} << esempio << true
+            << "0;0,904762;2,971021;0,304529|1;1,985281;1,364177;1,455296|2;-0,138528;0,1330456;-1,041208|;;;"
+            << "1;1;5;2,7515;2,2485|2;2;3;4,3212;-1,3212|3;3;4;5,6139;-1,6139|4;4;5;6,6294;-1,6294|"
+               "5;5;7;7,368;-0,368|6;6;9;7,8294;1,1706|7;7;12;8,0139;3,9861|8;8;7;7,9212;-0,9212|"
+               "9;9;6;7,5515;-1,5515|;;;;"
+            << "Punti 9|Gradi di libertà 6|R² 0,456817|R² corretto 0,275756|Deviazione standard dei residui 2,334941|"
+               "Somma dei quadrati dei residui 32,71169|Somma dei quadrati totale 60,22222|F 2,523 con 2 e 6 gradi di libertà";
+        QTest::newRow("nessun grado di libertà") << QList<double>{1, -1.5, 0.5} << QList<QPointF>{{1, 0}, {2, 0}, {3, 1}} << true
+            << "0;1;n.d.;n.d.|1;-1,5;n.d.;n.d.|2;0,5;n.d.;n.d.|;;;" << "1;1;0;0;0|2;2;0;0;0|3;3;1;1;0|;;;;"
+            << "Punti 3|Gradi di libertà 0|R² 1|R² corretto n.d.|Deviazione standard dei residui n.d.|"
+               "Somma dei quadrati dei residui 0|Somma dei quadrati totale 0,6666667|F n.d. con 2 e 0 gradi di libertà";
         QTest::newRow("arrotondamenti") << QList<double>{0.00000049, 2.12345678, -0.0000004} << QList<QPointF>{{0.1, 1e-9}}
-                                        << "0;0|1;2,123457|2;0|;" << "1;0,1;1E-09;0,2123|;;;";
-        QTest::newRow("grado 10") << QList<double>(11, 1.0) << QList<QPointF>{{1, 1}}
-                                  << "0;1|1;1|2;1|3;1|4;1|5;1|6;1|7;1|8;1|9;1|10;1|;" << "1;1;1;11|;;;";
+                                        << false << "0;0;;|1;2,123457;;|2;0;;|;;;" << "1;0,1;1E-09;0,2123;-0,2123|;;;;" << "";
         QTest::newRow("anni: numeri lunghi") << QList<double>{-1.39814995173351e18, -1622806.1234567}
-            << QList<QPointF>{{2006.462, 65081559.123456}} << "0;-1,39814995173351E+18|1;-1622806,123457|;"
-            << "1;2006,462;65081559,123456;-1,39814995498961E+18|;;;";
+            << QList<QPointF>{{2006.462, 65081559.123456}} << false << "0;-1,39814995173351E+18;;|1;-1622806,123457;;|;;;"
+            << "1;2006,462;65081559,123456;-1,39814995498961E+18;1,39814995505469E+18|;;;;" << "";
     }
     void tabella()
     {
         QFETCH(QList<double>, coefficienti);
         QFETCH(QList<QPointF>, punti);
+        QFETCH(bool, adattati);
         QFETCH(QString, coeff);
         QFETCH(QString, terne);
+        QFETCH(QString, bonta);
         Polinomio p;
         p.ImpostaGrado(static_cast<int16_t>(coefficienti.size() - 1));
         for (double c : coefficienti)
@@ -318,21 +334,41 @@ private slots:
         for (const QPointF& xy : punti)
             s.Add(xy.x(), xy.y());
         Tabella t;
-        t.Form_Load(&p, s);
+        t.Form_Load(&p, s, adattati ? &s : nullptr);
         QCOMPARE(Righe(t.DataCoeff), coeff);
         QCOMPARE(Righe(t.DataTerna), terne);
+        QStringList righe;
+        for (qsizetype i = 0; i < t.NomiBonta.size() && !t.LBonta->isHidden(); ++i)
+            righe << t.NomiBonta[i]->text() + u' ' + t.ValoriBonta[i]->text();
+        QCOMPARE((righe << t.GradiF->text()).join(u'|').replace(QStringLiteral("|con"), QStringLiteral(" con")), bonta);
         t.show();
         QVERIFY(QTest::qWaitForWindowExposed(&t));
         for (QTableWidget* g : {t.DataCoeff, t.DataTerna}) {
             TestiInteri(g);
             QCOMPARE(g->horizontalScrollBar()->maximum(), 0);
         }
-        t.DataTerna->horizontalHeader()->setMinimumSectionSize(1);
-        t.DataTerna->setColumnWidth(2, 8);
-        const QPoint cella = t.DataTerna->visualRect(t.DataTerna->model()->index(0, 2)).center();
-        QHelpEvent aiuto(QEvent::ToolTip, cella, t.DataTerna->viewport()->mapToGlobal(cella));
-        QApplication::sendEvent(t.DataTerna->viewport(), &aiuto);
-        QCOMPARE(QToolTip::text(), Righe(t.DataTerna).section(u';', 2, 2));
+        // The whole double behind the text, the exact residual where the row is fitted.
+        auto esatto = [](const QVariant& v) { return QString::number(v.toDouble(), 'g', 17); };  // QCOMPARE is fuzzy
+        QCOMPARE(esatto(t.DataCoeff->item(0, 1)->data(Qt::UserRole)), esatto(coefficienti[0]));
+        const int r = punti.size() > 6 ? 6 : 0;  // the exact 12 - 8.013852813852814 is not Y - P in doubles
+        const double residuo = r ? 3.986147186147186 : punti[r].y() - p.ValorePolinomio(punti[r].x());
+        QCOMPARE(esatto(t.DataTerna->item(r, 4)->data(Qt::UserRole)), esatto(residuo));
+        // What a screen reader says of a value, why a value is missing.
+        if (!bonta.isEmpty())
+            QCOMPARE(QAccessible::queryAccessibleInterface(t.ValoriBonta[2])->text(QAccessible::Name),
+                     t.NomiBonta[2]->text() + u':' + u' ' + t.ValoriBonta[2]->text());
+        const QString motivo = QString::fromStdString(DescriviMotivo(MotivoNonDefinito::NessunGradoDiLiberta));
+        for (const QLabel* valore : t.ValoriBonta)
+            QCOMPARE(valore->toolTip(), valore->text() == "n.d." ? motivo : QString());
+        // A cell narrowed by hand shows its whole text in the tooltip, an "n.d." its reason.
+        const bool nd = coeff.contains("n.d.");
+        QTableWidget* g = nd ? t.DataCoeff : t.DataTerna;
+        g->horizontalHeader()->setMinimumSectionSize(1);
+        g->setColumnWidth(2, 8);
+        const QPoint cella = g->visualRect(g->model()->index(0, 2)).center();
+        QHelpEvent aiuto(QEvent::ToolTip, cella, g->viewport()->mapToGlobal(cella));
+        QApplication::sendEvent(g->viewport(), &aiuto);
+        QCOMPARE(QToolTip::text(), nd ? motivo : Righe(g).section(u';', 2, 2));
     }
 };
 

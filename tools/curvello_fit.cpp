@@ -4,8 +4,10 @@
 // With --grafico FILE.png it also writes the picture of a graph window opened
 // after the fit (--dimensioni LARGHEZZAxALTEZZA, 800x600 when not given).
 // With --stampa FILE.pdf it also writes the printed report: the pairs, the
-// triples, the coefficients and the graph, headed by --intestazione TESTO or
-// else by the header stored in the user's settings.
+// triples, the coefficients, the statistics and the graph, headed by
+// --intestazione TESTO or else by the header stored in the user's settings.
+// With --json it writes instead of the data file the fit and its statistics
+// as one JSON object.
 
 #include "Curvello.h"
 #include "FileDati.h"
@@ -14,6 +16,7 @@
 #include "Stampante.h"
 #include "StatoGrafico.h"
 #include "StatoProgramma.h"
+#include "Statistiche.h"
 #include "TabellaTesto.h"
 #include "Tabulati.h"
 
@@ -57,7 +60,8 @@ enum CodiceUscita {
 
 const char* const Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
                         "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n"
-                        "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n";
+                        "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n"
+                        "     curvello-fit FILE.cv [GRADO] --json\n";
 
 // The picture asked for with --grafico.
 struct RichiestaGrafico {
@@ -75,7 +79,7 @@ struct RichiestaStampa {
 };
 
 const QStringList OpzioniConValore = {"--grafico", "--dimensioni", "--stampa", "--intestazione"};
-const QStringList NomiOpzioni = OpzioniConValore + QStringList{"--help", "-h"};
+const QStringList NomiOpzioni = OpzioniConValore + QStringList{"--help", "-h", "--json"};
 
 // The picture and the report need a GUI application, though never a display.
 bool ServeGrafica(int argc, char** argv)
@@ -107,6 +111,50 @@ bool PrendiOpzioni(QStringList& argomenti, QList<int>& origine, QMap<QString, in
         origine.remove(i, 2);
     }
     return true;
+}
+
+// Takes the switch --json out of the arguments. False: given twice.
+bool PrendiJson(QStringList& argomenti, QList<int>& origine, bool& json)
+{
+    const qsizetype i = argomenti.indexOf("--json", 1);
+    json = i > 0;
+    if (json) {
+        argomenti.removeAt(i);
+        origine.removeAt(i);
+    }
+    return !argomenti.contains("--json");
+}
+
+// The fit and its statistics as one JSON object: each number the shortest
+// text that reads back as the same double, with the period; null where a
+// statistic is not defined.
+std::string TestoJson(const StatoProgramma& stato, const StatisticheAdattamento& st)
+{
+    const Separatori punto{".", ""};
+    auto numero = [&](std::optional<double> v) { return v ? FormaEsatta(*v, punto) : std::string("null"); };
+    auto serie = [&](const std::vector<Statistica>& valori) {
+        std::string t;
+        for (const Statistica& v : valori)
+            t += (t.empty() ? "" : ", ") + numero(v.valore);
+        return "[" + t + "]";
+    };
+    std::vector<Statistica> coefficienti;
+    for (int k = 0; k <= stato.polinomio->Grado(); ++k)
+        coefficienti.push_back({stato.polinomio->Coeff(k)});
+    std::string j = "{\n  \"grado\": " + std::to_string(st.grado) + ",\n  \"punti\": " + std::to_string(st.punti) +
+                    ",\n  \"coefficienti\": " + serie(coefficienti) + ",\n  \"errori_standard\": " +
+                    serie(st.erroriStandard) + ",\n  \"t\": " + serie(st.t) +
+                    ",\n  \"gradi_di_liberta\": " + std::to_string(st.gradiDiLiberta);
+    for (const auto& [nome, v] : {std::pair{"r2", st.r2}, {"r2_corretto", st.r2Corretto}, {"s", st.s},
+                                  {"rss", st.rss}, {"tss", st.tss}, {"ssr", st.ssr}, {"f", st.f}})
+        j += ",\n  \"" + std::string(nome) + "\": " + numero(v.valore);
+    j += ",\n  \"terne\": [";
+    const XYPoli& terne = *stato.terne;
+    for (int32_t i = 0; i < terne.NumeroElementi(); ++i)
+        j += std::string(i == 0 ? "\n" : ",\n") + "    {\"x\": " + numero(terne.X(i)) + ", \"y\": " +
+             numero(terne.Y(i)) + ", \"p\": " + numero(terne.P(i)) + ", \"residuo\": " +
+             numero(st.residui[static_cast<size_t>(i)].valore) + "}";
+    return j + "\n  ]\n}\n";
 }
 
 std::filesystem::path Percorso(const QStringList& argomenti, char** argv, int i)
@@ -219,7 +267,9 @@ int Esegui(int argc, char** argv)
     QMap<QString, int> opzioni;
     std::optional<RichiestaGrafico> grafico;
     std::optional<RichiestaStampa> stampa;
-    if (!PrendiOpzioni(argomenti, origine, opzioni) || !LeggiRichieste(opzioni, tutti, argv, grafico, stampa) ||
+    bool json = false;
+    if (!PrendiOpzioni(argomenti, origine, opzioni) || !PrendiJson(argomenti, origine, json) ||
+        !LeggiRichieste(opzioni, tutti, argv, grafico, stampa) ||
         argomenti.size() < 2 || argomenti.size() > 3) {
         std::fputs(Uso, stderr);
         return UsoErrato;
@@ -264,7 +314,23 @@ int Esegui(int argc, char** argv)
         break;
     }
 
-    const std::string testo = TestoFileDati(stato, "standard output");
+    std::string testo;
+    if (json) {
+        // The statistics of the fitted points, the triples' X and Y.
+        std::vector<double> x, y;
+        for (int32_t i = 0; i < stato.terne->NumeroElementi(); ++i) {
+            x.push_back(stato.terne->X(i));
+            y.push_back(stato.terne->Y(i));
+        }
+        const StatisticheAdattamento st = CalcolaStatistiche(x, y, stato.polinomio->Grado());
+        if (st.esito != EsitoSistema::Risolto) {
+            std::fputs("Errore interno: le statistiche dell'adattamento non sono calcolabili.\n", stderr);
+            return ErroreInterno;
+        }
+        testo = TestoJson(stato, st);
+    } else {
+        testo = TestoFileDati(stato, "standard output");
+    }
     if (std::fwrite(testo.data(), 1, testo.size(), stdout) != testo.size() || std::fflush(stdout) != 0) {
         std::fputs("Impossibile scrivere il risultato sullo standard output.\n", stderr);
         return UscitaNonScritta;

@@ -44,7 +44,8 @@ const QString StampaNonRiuscita = QStringLiteral("Impossibile completare la stam
 const QString UnFileAllaVolta = QStringLiteral("Si può aprire un solo file alla volta: nessun file è stato aperto.");
 
 // The listings of the "Stampa" window, in the order of its boxes.
-void (*const Listati[])(Stampante&, const ContenutoStampa&) = {::StampaCoppie, ::StampaTerne, ::StampaCoeff};
+void (*const Listati[])(Stampante&, const ContenutoStampa&) = {::StampaCoppie, ::StampaTerne, ::StampaCoeff,
+                                                                      ::StampaStatistiche};
 static_assert(std::size(Listati) == std::tuple_size_v<ScelteListati>);
 
 QString Citato(const QString& formato, const QString& percorso)
@@ -350,17 +351,22 @@ void ComandiFile::StampaLavoro(const std::function<Lavoro()>& prepara)
 
 void ComandiFile::StampaCoppie()
 {
-    StampaLavoro([this] { return LavoroListati({true, false, false}); });
+    StampaLavoro([this] { return LavoroListati({true, false, false, false}); });
 }
 
 void ComandiFile::StampaTerne()
 {
-    StampaLavoro([this] { return LavoroListati({false, true, false}); });
+    StampaLavoro([this] { return LavoroListati({false, true, false, false}); });
 }
 
 void ComandiFile::StampaCoeff()
 {
-    StampaLavoro([this] { return LavoroListati({false, false, true}); });
+    StampaLavoro([this] { return LavoroListati({false, false, true, false}); });
+}
+
+void ComandiFile::StampaStatistiche()
+{
+    StampaLavoro([this] { return LavoroListati({false, false, false, true}); });
 }
 
 void ComandiFile::StampaListati(ScelteListati scelti)

@@ -15,7 +15,7 @@ class frmMain;
 struct StatoApplicazione;
 
 // One tick per listing of the "Stampa" window, in the order of its boxes.
-using ScelteListati = std::array<bool, 3>;
+using ScelteListati = std::array<bool, 4>;
 
 // The frame's File commands: open, save, the two exports, print, the print
 // preview, and files dropped on the frame or named at start-up. A reader's,
@@ -48,6 +48,7 @@ public:
     void StampaCoppie();
     void StampaTerne();
     void StampaCoeff();
+    void StampaStatistiche();
     // The ticked listings as one job, each from a new page.
     void StampaListati(ScelteListati scelti);
     // The designated graph window's plot with its value strips, committed first.

@@ -114,7 +114,8 @@ void frmMain::ComandoTabella()
         [this] {
             auto* tabella = new Tabella;
             mdiArea_->addSubWindow(tabella);
-            tabella->Form_Load(stato_.programma.polinomio.get(), stato_.programma.punti);
+            tabella->Form_Load(stato_.programma.polinomio.get(), stato_.programma.punti,
+                              stato_.programma.oggcoppiecopia.get());
             return tabella;
         },
         stato_.Tabella);

@@ -19,7 +19,7 @@ frmStampa::frmStampa(Dialoghi& dialoghi, QPrinter& stampante, ListatiStampa list
     Frame1 = new QGroupBox(QStringLiteral("Selezionare il tipo di stampa da eseguire"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* caselle = new QVBoxLayout(Frame1);
-    for (const char* testo : {"Coppie x - y", "Terne x - y - polinomio", "Coefficenti polinomio"}) {
+    for (const char* testo : {"Coppie x - y", "Terne x - y - polinomio", "Coefficenti polinomio", "Statistiche"}) {
         auto* casella = new QCheckBox(QString::fromUtf8(testo), Frame1);
         casella->setObjectName(QStringLiteral("TipoStampa"));
         caselle->addWidget(casella);
@@ -42,9 +42,10 @@ frmStampa::frmStampa(Dialoghi& dialoghi, QPrinter& stampante, ListatiStampa list
 
 void frmStampa::PulsOK_Click()
 {
-    const std::array<bool, 3> scelti = {TipoStampa[0]->isChecked(), TipoStampa[1]->isChecked(),
-                                        TipoStampa[2]->isChecked()};
-    if (dialoghi_.DialogoStampante(stampante_, QStringLiteral("Stampa")) && scelti != std::array<bool, 3>{}
+    std::array<bool, 4> scelti{};
+    for (size_t i = 0; i < scelti.size(); ++i)
+        scelti[i] = TipoStampa[static_cast<qsizetype>(i)]->isChecked();
+    if (dialoghi_.DialogoStampante(stampante_, QStringLiteral("Stampa")) && scelti != std::array<bool, 4>{}
         && listati_)
         listati_(scelti);
     close();

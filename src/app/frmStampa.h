@@ -12,10 +12,10 @@ class QGroupBox;
 class QPrinter;
 class QPushButton;
 
-// Prints the ticked listings of the three frmStampa offers (pairs, triples,
-// coefficients, in that order) as one job on the printer its dialog
-// configured, each from a new page, and reports its own failure.
-using ListatiStampa = std::function<void(std::array<bool, 3> scelti)>;
+// Prints the ticked listings of the four frmStampa offers (pairs, triples,
+// coefficients, statistics, in that order) as one job on the printer its
+// dialog configured, each from a new page, and reports its own failure.
+using ListatiStampa = std::function<void(std::array<bool, 4> scelti)>;
 
 // "Stampa": which listings of the results to print. Modeless; either button
 // closes and deletes it, so every opening starts with no box ticked.

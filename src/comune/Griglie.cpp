@@ -18,7 +18,7 @@
 
 namespace {
 
-// A cell's tooltip is its whole text, when the cell shows it elided.
+// A cell's tooltip is its own, else its whole text when the cell shows it elided.
 class DelegatoTroncati : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -28,8 +28,12 @@ public:
     {
         if (evento->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(evento, vista, opzione, indice);
+        // A cell's own tooltip (why a value is missing) comes first.
+        const QString proprio = indice.data(Qt::ToolTipRole).toString();
         const QString testo = indice.data(Qt::DisplayRole).toString();
-        if (!testo.isEmpty() && sizeHint(opzione, indice).width() > opzione.rect.width())
+        if (!proprio.isEmpty())
+            QToolTip::showText(evento->globalPos(), proprio, vista, opzione.rect);
+        else if (!testo.isEmpty() && sizeHint(opzione, indice).width() > opzione.rect.width())
             QToolTip::showText(evento->globalPos(), testo, vista, opzione.rect);
         else
             QToolTip::hideText();

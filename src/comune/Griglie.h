@@ -13,9 +13,9 @@ class QTableView;
 class QTableWidget;
 
 // What every grid of the program shares: a number is never wrapped, and a
-// cell too narrow for its text shows the whole text in its tooltip; the user
-// can widen every column; Tab moves on to the next control, the arrows move
-// inside the grid.
+// cell too narrow for its text shows the whole text in its tooltip (a cell
+// with a tooltip of its own shows that instead); the user can widen every
+// column; Tab moves on to the next control, the arrows move inside the grid.
 void PreparaGriglia(QTableView* griglia);
 
 // The column widths that show texts whole in the grid's cells. Numbers are a

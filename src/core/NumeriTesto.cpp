@@ -149,11 +149,14 @@ void sostituisci(std::string& s, char da, const std::string& a)
         s.replace(pos, 1, a);
 }
 
-// to_chars' text in the program's form: E+20, INF, NAN, the given decimal separator.
-std::string DaCaratteri(std::string s, const Separatori& sep)
+// to_chars' text with the program's exponent marker and the user's separator.
+std::string Adatta(const char* inizio, const char* fine, const Separatori& sep)
 {
+    std::string s(inizio, fine);
     for (char& c : s)
-        if (c == 'e' || c == 'i' || c == 'n' || c == 'f' || c == 'a')
+        if (c == 'e')
+            c = 'E';
+        else if (c == 'i' || c == 'n' || c == 'f' || c == 'a')
             c = static_cast<char>(c - 'a' + 'A');
     if (sep.decimale != ".")
         sostituisci(s, '.', sep.decimale);
@@ -162,22 +165,29 @@ std::string DaCaratteri(std::string s, const Separatori& sep)
 
 } // namespace
 
-std::string FormaGenerale(double valore, const Separatori& sep)
+std::string FormaCifre(double valore, int cifre, const Separatori& sep)
 {
     if (valore == 0.0)
         valore = 0.0;  // no "-0"
-    // %.15G without the C library's locale and at a fraction of its cost.
+    // %.nG without the C library's locale and at a fraction of its cost.
     char buf[40];
-    const auto fine = std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::general, 15).ptr;
-    return DaCaratteri(std::string(buf, fine), sep);
+    const auto fine = std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::general,
+                                    std::clamp(cifre, 1, 17)).ptr;
+    return Adatta(buf, fine, sep);
+}
+
+std::string FormaGenerale(double valore, const Separatori& sep)
+{
+    return FormaCifre(valore, 15, sep);
 }
 
 std::string FormaEsatta(double valore, const Separatori& sep)
 {
     if (valore == 0.0)
-        valore = 0.0;
+        valore = 0.0;  // no "-0"
     char buf[40];
-    return DaCaratteri(std::string(buf, std::to_chars(buf, buf + sizeof buf, valore).ptr), sep);
+    const auto fine = std::to_chars(buf, buf + sizeof buf, valore).ptr;
+    return Adatta(buf, fine, sep);
 }
 
 std::string FormaStampa(double valore, const Separatori& sep)

@@ -21,10 +21,14 @@ struct Separatori {
 // decimal separator, never a group separator. -0 is written as 0.
 std::string FormaGenerale(double valore, const Separatori& sep);
 
-// The shortest text that reads back as the same double (ConvertiTesto with
-// the same separators): for copying results out at full precision. The given
-// decimal separator, never a group separator, E+20 / E-07 for large or small
-// magnitudes; -0 is written as 0.
+// The general form with at most `cifre` significant digits (1 to 17): the
+// exponent form where fixed notation would need more, so that a small
+// magnitude never reads as 0.
+std::string FormaCifre(double valore, int cifre, const Separatori& sep);
+
+// The shortest text that reads back as the same double (17 significant
+// digits at most), the given decimal separator, exponent form E-05 where it
+// is shorter; -0 is written as 0.
 std::string FormaEsatta(double valore, const Separatori& sep);
 
 // Printed lines, text table, graph labels: a blank (or the minus sign) before

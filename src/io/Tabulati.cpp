@@ -1,5 +1,6 @@
 #include "Tabulati.h"
 
+#include "BontaAdattamento.h"
 #include "StampanteQt.h"
 
 #include <QBuffer>
@@ -9,6 +10,8 @@
 #include <QPdfWriter>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -75,6 +78,34 @@ void StampaRighe(Stampante& s, const ContenutoStampa& c, const QStringList& test
     s.EndDoc();
 }
 
+// Padded with blanks to a number of characters, so that the next item
+// starts in the same print zone on every line.
+QString Colonna(const QString& testo, int caratteri)
+{
+    return testo.leftJustified(caratteri);
+}
+
+QString TestoStatistica(const Statistica& s, const Separatori& sep)
+{
+    if (!s.valore)
+        return QStringLiteral(" n.d. ");  // in line with the numbers after their sign
+    const std::string g = FormaCifre(*s.valore, 7, sep);
+    return Testo((g.front() == '-' ? g : " " + g) + " ");
+}
+
+// A sentence in lines no wider than the listing's, broken between words.
+QStringList Capoversi(const Stampante& s, const QString& frase)
+{
+    QStringList righe;
+    for (const QString& parola : frase.split(u' ', Qt::SkipEmptyParts)) {
+        if (!righe.isEmpty() && s.TextWidth(righe.last() + u' ' + parola) <= 100 - 2 * Margine)
+            righe.last() += u' ' + parola;
+        else
+            righe << parola;
+    }
+    return righe;
+}
+
 } // namespace
 
 ContenutoStampa ContenutoDa(const StatoProgramma& stato, std::string testoGrado, Separatori sep)
@@ -129,6 +160,66 @@ void StampaCoeff(Stampante& s, const ContenutoStampa& c)
     s.EndDoc();
 }
 
+void StampaStatistiche(Stampante& s, const ContenutoStampa& c)
+{
+    const QString intestazione = Testo(c.intestazione);
+    const double meta = Avvia(s, intestazione);
+    auto riga = [&](const QStringList& voci) {
+        if (PaginaPiena(s)) {
+            s.NewPage();
+            BloccoIntestazione(s, intestazione, meta);
+        }
+        Riga(s, voci);
+    };
+    std::optional<StatisticheAdattamento> st;
+    if (c.polinomio) {
+        std::vector<double> x, y;
+        for (int32_t i = 0; i < c.terne.NumeroElementi(); ++i) {
+            x.push_back(c.terne.X(i));
+            y.push_back(c.terne.Y(i));
+        }
+        st = CalcolaStatistiche(x, y, c.polinomio->Grado());
+        if (st->esito != EsitoSistema::Risolto)
+            st.reset();
+    }
+    const std::string grado = c.polinomio ? std::to_string(c.polinomio->Grado()) : c.testoGrado;
+    riga({QStringLiteral("Grado del polinomio approssimante: ") + Testo(grado)});
+    if (st) {
+        // Columns of 23 and 15 characters: the longest texts keep within the
+        // page's 74, and every line has its values in the same zones.
+        QStringList motivi;
+        auto valore = [&](const Statistica& v) {
+            if (!v.valore && !motivi.contains(Testo(DescriviMotivo(v.motivo))))
+                motivi << Testo(DescriviMotivo(v.motivo));
+            return TestoStatistica(v, c.sep);
+        };
+        s.Print();
+        s.Print();
+        riga({Colonna(QStringLiteral("C(i)"), 23), Colonna(QStringLiteral("Errore standard"), 15), QStringLiteral("t")});
+        s.Print();
+        for (int k = 0; k <= c.polinomio->Grado(); ++k) {
+            const auto i = static_cast<size_t>(k);
+            riga({Colonna(QStringLiteral("C(%1)= ").arg(k) + Testo(FormaCifre(c.polinomio->Coeff(k), 7, c.sep)), 23),
+                  Colonna(valore(st->erroriStandard[i]), 15), valore(st->t[i])});
+        }
+        s.Print();
+        riga({QStringLiteral("Bontà dell'adattamento")});
+        s.Print();
+        for (const VoceBonta& voce : VociBonta(*st)) {
+            QString nome = QString::fromUtf8(voce.nome);
+            if (nome == QStringLiteral("F"))
+                nome += u' ' + Testo(GradiLibertaF(*st));
+            riga({Colonna(nome, 31), valore(voce.valore)});
+        }
+        if (!motivi.isEmpty())
+            s.Print();
+        for (const QString& motivo : motivi)
+            for (const QString& linea : Capoversi(s, motivo))
+                riga({linea});
+    }
+    s.EndDoc();
+}
+
 void StampaGrafico(Stampante& stampante, const QImage& immagine)
 {
     stampante.PaintPicture(immagine);
@@ -152,6 +243,7 @@ void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto
         StampaCoppie(stampante, contenuto);
         StampaTerne(stampante, contenuto);
         StampaCoeff(stampante, contenuto);
+        StampaStatistiche(stampante, contenuto);
         if (!grafico.isNull()) {
             Avvia(stampante, Testo(contenuto.intestazione));
             StampaGrafico(stampante, grafico);

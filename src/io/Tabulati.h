@@ -35,12 +35,17 @@ void StampaCoppie(Stampante& stampante, const ContenutoStampa& contenuto);
 void StampaTerne(Stampante& stampante, const ContenutoStampa& contenuto);
 // With no polynomial only the formula line is printed.
 void StampaCoeff(Stampante& stampante, const ContenutoStampa& contenuto);
+// The statistics of the fit of the triples' points at the polynomial's
+// degree: the degree line, the coefficients with their standard errors and t,
+// then the goodness of fit, to 7 significant digits in the print zones, and
+// why a value reads "n.d.". With no polynomial only the degree line.
+void StampaStatistiche(Stampante& stampante, const ContenutoStampa& contenuto);
 // The graph's picture at the top left of a page of its own job, scaled down
 // to the page when larger.
 void StampaGrafico(Stampante& stampante, const QImage& immagine);
 
 // The printed report in one PDF file on A4: the pairs, the triples, the
-// coefficients and, when there is one, the graph under the header, each from
+// coefficients, the statistics and, when there is one, the graph under the header, each from
 // a new page, laid out as the print jobs lay them out on paper. Throws
 // ErroreStampa, also when the file is not written whole.
 void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto, const QImage& grafico);
