@@ -1,5 +1,6 @@
 // The File commands through the real frame and scripted dialogs, printing on a
 // recording printer, and one person's session printed to PDF.
+#include "Funzioni.h"
 #include "test_app_supporto.h"
 #include "test_pdf_supporto.h"
 
@@ -197,6 +198,10 @@ private slots:
         p.premi("Open");
         QCOMPARE(p.programma->Stato().grafico.GraficoZoommato, !nuovo && file.isEmpty());  // new data, full view
         QTEST(Righe(p.stato().punti), "punti");
+        if (!nuovo) {  // the pairs window stayed open: its grid shows the points read, so a transfer keeps them
+            TrasferisciCoppie(*p.coppie(), false);
+            QTEST(Righe(p.stato().punti), "punti");
+        }
         QTEST(p.f().GradoPolinomio->text(), "grado");
         QCOMPARE(p.messaggi().mid(2), messaggio.isEmpty() ? QStringList() : QStringList{"Curvello|" + messaggio.arg(percorso)});
     }

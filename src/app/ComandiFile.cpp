@@ -140,6 +140,8 @@ void ComandiFile::Apri()
 void ComandiFile::Leggi(const QString& percorso)
 {
     AzzeraZoom(stato_.grafico);  // even a file read in part changed the data
+    MySource& punti = stato_.programma.punti;
+    const int32_t prima = punti.NumeroElementi();
     Riuscito(Citato(QStringLiteral("Impossibile aprire il file \"%1\"."), percorso), [&] {
         const std::filesystem::path file = PercorsoFile(percorso);
         if (ETabellaTesto(file))
@@ -149,6 +151,14 @@ void ComandiFile::Leggi(const QString& percorso)
                 cornice_.GradoPolinomio->setText(QString::fromStdString(testo));
             });
     });
+    // New declined with the pairs window open: its grid is what the next
+    // transfer copies back, so the points read must show there too or be lost.
+    if (auto* coppie = qobject_cast<Coppie*>(stato_.Coppie.data())) {
+        const Separatori sep = SeparatoriLocale();
+        for (int32_t i = prima; i < punti.NumeroElementi(); ++i)
+            coppie->AggiungiCoppia(QString::fromStdString(FormaGenerale(punti.X(i), sep)),
+                                   QString::fromStdString(FormaGenerale(punti.Y(i), sep)));
+    }
 }
 
 void ComandiFile::ApriAllAvvio(const QStringList& argomenti)
