@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when missing.
 set -euo pipefail
-pacchetti=(g++ cmake make qt6-base-dev libboost-dev libgmp-dev libbenchmark-dev poppler-utils fonts-dejavu-core qt6-translations-l10n)
+pacchetti=(g++ cmake make qt6-base-dev qt6-svg-dev libboost-dev libgmp-dev libbenchmark-dev poppler-utils fonts-dejavu-core qt6-translations-l10n)
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")

@@ -8,6 +8,8 @@
 #include "test_grafico_supporto.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QSvgGenerator>
 
 #include <cfloat>
 
@@ -242,6 +244,38 @@ private slots:
         DisegnaCurva(c, *b.s.polinomio, 4, 4.05);
         QVERIFY(Vicino(b.f->Picture1->CorrenteX, 4 + double(0.1f)));
     }
+    // What a surface keeps as drawn paints its pixels again: lines (dashed too), colours, markers
+    // and labels; of the difference's crosses only the one committed last.
+    void elenco()
+    {
+        Banco b("8", Anni());
+        b.g.Particolari = ParticolareGriglia;
+        QVERIFY(b.apri());
+        b.premi("Differenza");
+        b.muovi(2000, 60);
+        b.muovi(2010, 58);
+        b.f->ImmagineStampa();
+        for (SuperficieDisegno* s : {b.f->Picture1, b.f->PictValX, b.f->PictValY}) {
+            QImage rifatta(s->Sfondo().size(), QImage::Format_RGB32);
+            rifatta.setDevicePixelRatio(s->Sfondo().devicePixelRatio());
+            QPainter p(&rifatta);
+            s->Dipingi(p);
+            p.end();
+            QCOMPARE(rifatta, s->Sfondo());
+        }
+        // Qt's SVG generator does not clip: the curve leaving the plot is cut to it by hand.
+        QByteArray svg;
+        QBuffer memoria(&svg);
+        QSvgGenerator generatore;
+        generatore.setOutputDevice(&memoria);
+        QPainter p(&generatore);
+        b.f->Picture1->Dipingi(p);
+        p.end();
+        const QRectF area = QRectF(b.f->Picture1->rect()).adjusted(-0.5, -0.5, 0, 0);
+        for (const QRegularExpressionMatch& m : QRegularExpression("([-0-9.e]+),([-0-9.e]+) ").globalMatch(QString::fromUtf8(svg)))
+            QVERIFY2(area.contains(m.captured(1).toDouble(), m.captured(2).toDouble()), qPrintable(m.captured()));
+    }
+
     // Loaded hidden: the controls, nothing drawn yet. Shown: the layout. Minimised: a new fit
     // waits for the restore. Below the layout's margins: sizes of zero.
     void carica()
