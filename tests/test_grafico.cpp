@@ -245,7 +245,7 @@ private slots:
         QVERIFY(Vicino(b.f->Picture1->CorrenteX, 4 + double(0.1f)));
     }
     // What a surface keeps as drawn paints its pixels again: lines (dashed too), colours, markers
-    // and labels; of the difference's crosses only the one committed last.
+    // and labels; of the difference's crosses the committed one, not the one cleared after it.
     void elenco()
     {
         Banco b("8", Anni());
@@ -253,7 +253,9 @@ private slots:
         QVERIFY(b.apri());
         b.premi("Differenza");
         b.muovi(2000, 60);
+        b.clicca(2000, 60);
         b.muovi(2010, 58);
+        b.premi("ZoomArea");
         b.f->ImmagineStampa();
         for (SuperficieDisegno* s : {b.f->Picture1, b.f->PictValX, b.f->PictValY}) {
             QImage rifatta(s->Sfondo().size(), QImage::Format_RGB32);
