@@ -248,13 +248,13 @@ private slots:
     // and labels; of the difference's crosses the committed one, not the one cleared after it.
     void elenco()
     {
-        Banco b("8", Anni());
+        Banco b;
         b.g.Particolari = ParticolareGriglia;
         QVERIFY(b.apri());
         b.premi("Differenza");
-        b.muovi(2000, 60);
-        b.clicca(2000, 60);
-        b.muovi(2010, 58);
+        b.muovi(3, 5);
+        b.clicca(3, 5);
+        b.muovi(7, 8);
         b.premi("ZoomArea");
         b.f->ImmagineStampa();
         for (SuperficieDisegno* s : {b.f->Picture1, b.f->PictValX, b.f->PictValY}) {
@@ -265,7 +265,7 @@ private slots:
             p.end();
             QCOMPARE(rifatta, s->Sfondo());
         }
-        // Qt's SVG generator does not clip: the curve leaving the plot is cut to it by hand.
+        // Qt's SVG generator does not clip: the curve leaving the plot (bottom left) is cut to it by hand.
         QByteArray svg;
         QBuffer memoria(&svg);
         QSvgGenerator generatore;
