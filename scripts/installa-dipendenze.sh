@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when missing.
 set -euo pipefail
-pacchetti=(g++ cmake make qt6-base-dev libboost-dev libgmp-dev libbenchmark-dev poppler-utils fonts-dejavu-core qt6-translations-l10n)
+pacchetti=(g++ cmake make qt6-base-dev qt6-svg-dev libboost-dev libgmp-dev libbenchmark-dev poppler-utils fonts-dejavu-core qt6-translations-l10n)
 # Checking the installed desktop files and building the Debian package.
 pacchetti+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev)
 mancanti=()

@@ -1,7 +1,7 @@
-// curvello-fit end to end: exit codes, exact output bytes, the picture against
-// a graph window drawn here, the printed pages.
+// curvello-fit end to end: exit codes, exact output bytes, the chart against
+// the one drawn here and as its SVG and PDF read, the printed pages.
 #include "Curvello.h"
-#include "ImmagineGrafico.h"
+#include "GraficoDocumento.h"
 #include "StatoGrafico.h"
 #include "Statistiche.h"
 #include "test_pdf_supporto.h"
@@ -12,8 +12,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <filesystem>
 
@@ -35,7 +37,7 @@ const QByteArray EsempioGrado2 = "9,2\r\n"
     "0.904761904761905\r\n1.98528138528139\r\n-0.138528138528139\r\n";
 
 const QByteArray Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
-                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n"
+                       "     curvello-fit FILE.cv [GRADO] --grafico FILE.png|.svg|.pdf [--dimensioni LARGHEZZAxALTEZZA]\n"
                        "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n"
                        "     curvello-fit FILE.cv [GRADO] --json\n";
 const QString It = "it_IT.UTF-8", En = "en_US.UTF-8";
@@ -81,6 +83,28 @@ void ConfrontaJson(const QByteArray& uscita, const QByteArray& file, const QStri
     QCOMPARE(QJsonDocument::fromJson(uscita).object(), atteso);  // doubles compared with ==
 }
 
+// An SVG's size, its circles, whether a polyline of it has the curve's many vertices, and its
+// texts; the error when it is not well-formed.
+QStringList LeggiSvg(const QByteArray& svg)
+{
+    QXmlStreamReader x(svg);
+    QStringList testi;
+    qsizetype cerchi = 0, vertici = 0;
+    QString dimensioni;
+    while (!x.atEnd()) {
+        if (x.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (x.name() == u"svg")
+            dimensioni = QStringLiteral("%1x%2").arg(x.attributes().value("width"), x.attributes().value("height"));
+        cerchi += x.name() == u"circle";
+        if (x.name() == u"polyline")
+            vertici = std::max(vertici, x.attributes().value("points").split(u' ', Qt::SkipEmptyParts).size());
+        if (x.name() == u"text")
+            testi << x.readElementText().trimmed();
+    }
+    return x.hasError() ? QStringList{x.errorString()} : QStringList{dimensioni, QString::number(cerchi), vertici > 50 ? "curva" : "-"} + testi;
+}
+
 }  // namespace
 
 class TestCli : public QObject {
@@ -108,7 +132,7 @@ void TestCli::esegui_data()
     Riga("standard input, grado 2 dal file, P ignorate", {"-"}, EsempioGrado2, 0, EsempioGrado2, {}, En);
 
     // Refusals: the message on standard error, exit 1; silent ends: a one-line explanation, exit 2.
-    Riga("grado 0: M3, nessun grafico, niente JSON", {"@FILE", "0", "--grafico", "@PNG", "--json"}, Esempio, 1, {},
+    Riga("grado 0: M3, nessun grafico, niente JSON", {"@FILE", "0", "--grafico", "@GRAFICO.png", "--json"}, Esempio, 1, {},
          "Il grado del polinomio approssimante non può essere minore o uguale a zero.\n");
 
     // Unreadable input: exit 3; wrong arguments: the usage line.
@@ -127,15 +151,17 @@ void TestCli::esegui_data()
          "La tabella di testo \"@FILE.csv\" non contiene il grado: indicare GRADO dopo il nome del file.\n");
     Riga("aiuto", {"--help"}, {}, 0, Uso, {});
 
-    // The graph picture (@PNG), with no display and no platform named.
-    Riga("grafico 800x600, grado 2,0", {"@FILE", "2,0", "--grafico", "@PNG"}, Esempio, 0, EsempioGrado2, {});
-    Riga("grafico, opzioni prima del file", {"--dimensioni", "640x480", "--grafico", "@PNG", "@FILE"}, Esempio, 0, EsempioGrado1, {});
+    // The chart (@GRAFICO), its format by the extension, with no display and no platform named.
+    Riga("grafico, opzioni prima del file", {"--dimensioni", "640x480", "--grafico", "@GRAFICO.PNG", "@FILE"}, Esempio, 0, EsempioGrado1, {});
+    Riga("grafico SVG", {"@FILE", "2", "--grafico", "@GRAFICO.svg", "--dimensioni", "640x480"}, Esempio, 0, EsempioGrado2, {});
+    Riga("grafico PDF 800x600, grado 2,0", {"@FILE", "2,0", "--grafico", "@GRAFICO.pdf"}, Esempio, 0, EsempioGrado2, {});
+    Riga("grafico di altro formato: 64", {"@FILE", "--grafico", "@GRAFICO.bmp"}, Esempio, 64, {}, Uso);
 #ifdef Q_OS_LINUX
-    Riga("grafico su disco pieno: 74", {"@FILE", "--grafico", "/dev/full"}, Esempio, 74, EsempioGrado1,
-         "Impossibile scrivere il grafico nel file \"/dev/full\".\n");
+    Riga("grafico su disco pieno: 74", {"@FILE", "--grafico", "@DIR/pieno.svg"}, Esempio, 74, EsempioGrado1,
+         "Impossibile scrivere il grafico nel file \"@DIR/pieno.svg\".\n");
 #endif
     Riga("un nome di opzione non è un valore", {"--stampa", "--grafico", "@FILE"}, Esempio, 64, {}, Uso);
-    Riga("dimensioni troppo grandi", {"@FILE", "--grafico", "@PNG", "--dimensioni", "5000x10"}, Esempio, 64, {}, Uso);
+    Riga("dimensioni troppo grandi", {"@FILE", "--grafico", "@GRAFICO.png", "--dimensioni", "5000x10"}, Esempio, 64, {}, Uso);
 
     // The printed report (@PDF) of the example at degree 2: the header given,
     // else the one in the user's settings ("Ditta Rossi"); five pages, the last the graph.
@@ -175,9 +201,10 @@ void TestCli::esegui()
     QFile f(percorso);
     if (!file.isEmpty() && !ingresso)
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size() && f.flush());
-    const QString png = dir.filePath("grafico.png"), pdf = dir.filePath("stampa.pdf");
-    for (QString& a : argomenti) a.replace("@FILE", percorso).replace("@PNG", png).replace("@PDF", pdf);
-    errori.replace("@FILE", percorso.toUtf8()).replace("@PNG", png.toUtf8()).replace("@PDF", pdf.toUtf8());
+    const QString grafico = dir.filePath("grafico"), pdf = dir.filePath("stampa.pdf");
+    for (QString& a : argomenti) a.replace("@FILE", percorso).replace("@GRAFICO", grafico).replace("@PDF", pdf).replace("@DIR", dir.path());
+    errori.replace("@FILE", percorso.toUtf8()).replace("@PDF", pdf.toUtf8()).replace("@DIR", dir.path().toUtf8());
+    QFile::link("/dev/full", dir.filePath("pieno.svg"));  // a full disk
 
     QProcess processo;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -207,16 +234,44 @@ void TestCli::esegui()
             i < 0 ? void() : argomenti[i + 1].isEmpty() ? void(pagina.removeFirst()) : void(pagina.first() = argomenti[i + 1]);
         QCOMPARE(PagineDelPdf(pdf), pagine);
     }
-    const int grafico = argomenti.indexOf("--grafico"), dimensioni = argomenti.indexOf("--dimensioni");
-    QCOMPARE(QFileInfo(png).isFile(), codice == 0 && grafico >= 0);
-    if (!QFileInfo(png).isFile())
+    const int opzione = argomenti.indexOf("--grafico"), dimensioni = argomenti.indexOf("--dimensioni");
+    const QStringList scritti = QDir(dir.path()).entryList({"grafico.*"}, QDir::Files);
+    QCOMPARE(scritti, codice == 0 && opzione >= 0 ? QStringList{QFileInfo(argomenti[opzione + 1]).fileName()} : QStringList());
+    if (scritti.isEmpty())
         return;
+    // The chart drawn here: the example fitted, titled with the degree as given or as read.
     StatoProgramma s;
     s.punti.RiempiEsempio();
     Curvello(s, CanaliCalcolo{}).CalcolaPolinomio(uscita.mid(2, 1).toStdString(), Separatori::Italiani());
     const QStringList lati = (dimensioni < 0 ? QStringLiteral("800x600") : argomenti[dimensioni + 1]).split('x');
+    const qsizetype dato = argomenti.indexOf(percorso);
+    const QString grado = dato + 1 < argomenti.size() && !argomenti[dato + 1].startsWith("--") ? argomenti[dato + 1] : QString::fromLatin1(uscita.mid(2, 1));
     StatoGrafico g;
-    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), ImmagineGrafico(g, s, QSize(lati[0].toInt(), lati[1].toInt())));
+    const GraficoDocumento atteso(g, s, grado, QSize(lati[0].toInt(), lati[1].toInt()));
+    QFile letto(dir.filePath(scritti[0]));
+    QVERIFY(letto.open(QIODevice::ReadOnly));
+    const QByteArray byte = letto.readAll();
+    // The title and the labels, no readout.
+    const QStringList testi = {"Grado: " + grado, "2,8", "5,1", "7,4", "9,7", "12", "1", "3,5", "6", "8,5"};
+    switch (*FormatoDaNome(letto.fileName())) {
+    case FormatoGrafico::Png: {
+        QImage disegnato(atteso.Dimensioni(), QImage::Format_RGB32);
+        QPainter p(&disegnato);
+        atteso.Dipingi(p);
+        p.end();
+        QCOMPARE(QImage::fromData(byte).convertToFormat(QImage::Format_RGB32), disegnato);
+        break;
+    }
+    case FormatoGrafico::Svg:
+        // The nine markers as circles, the curve as a polyline, the texts as texts.
+        QCOMPARE(byte, atteso.File(FormatoGrafico::Svg));
+        QCOMPARE(LeggiSvg(byte), QStringList({lati.join("pxx") + "px", "9", "curva"}) + testi);
+        break;
+    case FormatoGrafico::Pdf:
+        QVERIFY(byte.contains("/MediaBox [0 0 600.000000 450.000000]"));  // points: 800x600 pixels
+        QCOMPARE(PagineDelPdf(letto.fileName()), QList<QStringList>({{testi[0], "12", "9,7", "7,4", "5,1", "2,8", "1 3,5 6 8,5"}}));
+        break;
+    }
 }
 
 // Output names that are not UTF-8 are written byte for byte, as the input name is read.
@@ -226,10 +281,12 @@ void TestCli::nomiNonUtf8()
     QTemporaryDir dir;
     QProcess sh;  // through the shell: QProcess takes arguments as text
     sh.start("/bin/sh", {"-c", "cd \"$1\" && printf '2,1\\n0,0,\\n1,1,\\n' | LSAN_OPTIONS=$LSAN_OPTIONS:use_tls=0 \"$0\" - "
-             "--grafico \"$(printf 'g\\377.png')\" --stampa \"$(printf 's\\377.pdf')\" >/dev/null", CURVELLO_FIT, dir.path()});
+             "--grafico \"$(printf 'g\\377.svg')\" --stampa \"$(printf 's\\377.pdf')\" >/dev/null", CURVELLO_FIT, dir.path()});
     QVERIFY(sh.waitForFinished(60000) && sh.exitCode() == 0);
     const std::filesystem::path d = QFile::encodeName(dir.path()).toStdString();
-    QVERIFY(std::filesystem::is_regular_file(d / "g\xff.png") && std::filesystem::is_regular_file(d / "s\xff.pdf"));
+    QVERIFY(std::filesystem::is_regular_file(d / "g\xff.svg") && std::filesystem::is_regular_file(d / "s\xff.pdf"));
+    // Qt cannot name them to remove them with the folder.
+    QVERIFY(std::filesystem::remove(d / "g\xff.svg") && std::filesystem::remove(d / "s\xff.pdf"));
 #endif
 }
 

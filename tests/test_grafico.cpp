@@ -8,6 +8,8 @@
 #include "test_grafico_supporto.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QSvgGenerator>
 
 #include <cfloat>
 
@@ -242,6 +244,40 @@ private slots:
         DisegnaCurva(c, *b.s.polinomio, 4, 4.05);
         QVERIFY(Vicino(b.f->Picture1->CorrenteX, 4 + double(0.1f)));
     }
+    // What a surface keeps as drawn paints its pixels again: lines (dashed too), colours, markers
+    // and labels; of the difference's crosses the committed one, not the one cleared after it.
+    void elenco()
+    {
+        Banco b;
+        b.g.Particolari = ParticolareGriglia;
+        QVERIFY(b.apri());
+        b.premi("Differenza");
+        b.muovi(3, 5);
+        b.clicca(3, 5);
+        b.muovi(7, 8);
+        b.premi("ZoomArea");
+        b.f->ImmagineStampa();
+        for (SuperficieDisegno* s : {b.f->Picture1, b.f->PictValX, b.f->PictValY}) {
+            QImage rifatta(s->Sfondo().size(), QImage::Format_RGB32);
+            rifatta.setDevicePixelRatio(s->Sfondo().devicePixelRatio());
+            QPainter p(&rifatta);
+            s->Dipingi(p);
+            p.end();
+            QCOMPARE(rifatta, s->Sfondo());
+        }
+        // Qt's SVG generator does not clip: the curve leaving the plot (bottom left) is cut to it by hand.
+        QByteArray svg;
+        QBuffer memoria(&svg);
+        QSvgGenerator generatore;
+        generatore.setOutputDevice(&memoria);
+        QPainter p(&generatore);
+        b.f->Picture1->Dipingi(p);
+        p.end();
+        const QRectF area = QRectF(b.f->Picture1->rect()).adjusted(-0.5, -0.5, 0, 0);
+        for (const QRegularExpressionMatch& m : QRegularExpression("([-0-9.e]+),([-0-9.e]+) ").globalMatch(QString::fromUtf8(svg)))
+            QVERIFY2(area.contains(m.captured(1).toDouble(), m.captured(2).toDouble()), qPrintable(m.captured()));
+    }
+
     // Loaded hidden: the controls, nothing drawn yet. Shown: the layout. Minimised: a new fit
     // waits for the restore. Below the layout's margins: sizes of zero.
     void carica()

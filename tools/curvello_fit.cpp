@@ -1,8 +1,8 @@
 // curvello-fit FILE.cv [GRADO]: loads a data file as Open does, fits the
 // polynomial as "Calcolo" does and writes to standard output the data file
 // that Save would write. For batch use and end-to-end tests.
-// With --grafico FILE.png it also writes the picture of a graph window opened
-// after the fit (--dimensioni LARGHEZZAxALTEZZA, 800x600 when not given).
+// With --grafico FILE it also writes the chart of the fit, as PNG, SVG or PDF
+// by the name's extension (--dimensioni LARGHEZZAxALTEZZA, 800x600 when not given).
 // With --stampa FILE.pdf it also writes the printed report: the pairs, the
 // triples, the coefficients, the statistics and the graph, headed by
 // --intestazione TESTO or else by the header stored in the user's settings.
@@ -11,6 +11,7 @@
 
 #include "Curvello.h"
 #include "FileDati.h"
+#include "GraficoDocumento.h"
 #include "ImmagineGrafico.h"
 #include "SeparatoriLocale.h"
 #include "Stampante.h"
@@ -21,7 +22,6 @@
 #include "Tabulati.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QLocale>
@@ -59,13 +59,14 @@ enum CodiceUscita {
 };
 
 const char* const Uso = "Uso: curvello-fit FILE.cv [GRADO]   (FILE.cv = - legge lo standard input)\n"
-                        "     curvello-fit FILE.cv [GRADO] --grafico FILE.png [--dimensioni LARGHEZZAxALTEZZA]\n"
+                        "     curvello-fit FILE.cv [GRADO] --grafico FILE.png|.svg|.pdf [--dimensioni LARGHEZZAxALTEZZA]\n"
                         "     curvello-fit FILE.cv [GRADO] --stampa FILE.pdf [--intestazione TESTO]\n"
                         "     curvello-fit FILE.cv [GRADO] --json\n";
 
-// The picture asked for with --grafico.
+// The chart asked for with --grafico.
 struct RichiestaGrafico {
     std::filesystem::path percorso;
+    FormatoGrafico formato;
     QSize dimensioni{800, 600};
 };
 constexpr int LatoMassimo = 4096;
@@ -173,8 +174,12 @@ std::filesystem::path Percorso(const QStringList& argomenti, char** argv, int i)
 bool LeggiRichieste(const QMap<QString, int>& opzioni, const QStringList& tutti, char** argv,
                     std::optional<RichiestaGrafico>& grafico, std::optional<RichiestaStampa>& stampa)
 {
-    if (opzioni.contains("--grafico"))
-        grafico = RichiestaGrafico{Percorso(tutti, argv, opzioni["--grafico"])};
+    if (opzioni.contains("--grafico")) {
+        const std::optional<FormatoGrafico> formato = FormatoDaNome(tutti[opzioni["--grafico"]]);
+        if (!formato)
+            return false;
+        grafico = RichiestaGrafico{Percorso(tutti, argv, opzioni["--grafico"]), *formato};
+    }
     if (opzioni.contains("--stampa"))
         stampa = RichiestaStampa{Percorso(tutti, argv, opzioni["--stampa"]), std::nullopt};
     if (opzioni.contains("--intestazione")) {
@@ -337,11 +342,9 @@ int Esegui(int argc, char** argv)
     }
     if (grafico) {
         StatoGrafico statoGrafico;
-        QByteArray png;
-        QBuffer memoria(&png);
-        memoria.open(QIODevice::WriteOnly);
-        if (!ImmagineGrafico(statoGrafico, stato, grafico->dimensioni).save(&memoria, "PNG") ||
-            !ScriviFile(grafico->percorso, png)) {
+        const QByteArray byte = GraficoDocumento(statoGrafico, stato, QString::fromStdString(testoGrado),
+                                                 grafico->dimensioni).File(grafico->formato);
+        if (byte.isEmpty() || !ScriviFile(grafico->percorso, byte)) {
             std::fprintf(stderr, "Impossibile scrivere il grafico nel file \"%s\".\n",
                          TestoPercorso(grafico->percorso).c_str());
             return UscitaNonScritta;

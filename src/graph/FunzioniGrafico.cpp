@@ -219,6 +219,14 @@ std::array<PosizioneEtichetta, 5> PosizioniEtichette(double da, double a, double
     return p;
 }
 
+QStringList EtichetteY(double yDa, double yA, const Separatori& sep)
+{
+    QStringList etichette;
+    for (const PosizioneEtichetta& e : PosizioniEtichette(0.0, 1.0, yDa, yA))
+        etichette << QString::fromStdString(FormaStampa(e.y, sep));
+    return etichette;
+}
+
 void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, double yDa, double yA)
 {
     const StatoGrafico& g = c.stato;

@@ -3,6 +3,8 @@
 #include "NumeriTesto.h"
 #include "StatoGrafico.h"
 
+#include <QStringList>
+
 #include <array>
 
 class Polinomio;
@@ -67,6 +69,9 @@ struct PosizioneEtichetta {
 // lower Y, a quarter of each range apart, each rounded to its axis's decimals
 // before the next is formed from it.
 std::array<PosizioneEtichetta, 5> PosizioniEtichette(double da, double a, double yDa, double yA);
+
+// The Y labels' texts for a data window from yDa to yA, bottom up.
+QStringList EtichetteY(double yDa, double yA, const Separatori& sep);
 
 void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, double yDa, double yA);
 // A marker whose radius is the plot's width over the divisor.

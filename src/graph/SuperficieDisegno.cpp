@@ -1,5 +1,7 @@
 #include "SuperficieDisegno.h"
 
+#include "Ritaglio.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,37 +20,6 @@ constexpr double MargineTaglio = 4.0;
 constexpr size_t MassimoRegioni = 64;
 
 bool Finito(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
-
-// Liang-Barsky: cuts the segment a-b to the rectangle; false when nothing is left.
-bool Ritaglia(QPointF& a, QPointF& b, const QRectF& r)
-{
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF inizio = a;
-    if (t1 < 1.0)
-        b = QPointF(inizio.x() + t1 * dx, inizio.y() + t1 * dy);
-    if (t0 > 0.0)
-        a = QPointF(inizio.x() + t0 * dx, inizio.y() + t0 * dy);
-    return true;
-}
 
 QImage NuovaImmagine(QSize dispositivo, qreal rapporto, const QColor& colore)
 {
@@ -116,13 +87,6 @@ void SuperficieDisegno::AdattaImmagini()
     update();
 }
 
-QPen SuperficieDisegno::Penna(const QColor& colore) const
-{
-    QPen penna(colore, 1.0, Stile == StileLinea::Tratteggiato ? Qt::DashLine : Qt::SolidLine,
-               Qt::FlatCap, Qt::MiterJoin);
-    return penna;
-}
-
 void SuperficieDisegno::Sporca(const QRectF& logico)
 {
     const QRectF esteso = logico.adjusted(-2.0, -2.0, 2.0, 2.0);
@@ -146,10 +110,12 @@ void SuperficieDisegno::DisegnaSegmenti(const std::vector<std::vector<QPointF>>&
 {
     if (tratti.empty())
         return;
+    const bool tratteggiate = Stile == StileLinea::Tratteggiato;
     QPainter p(&corrente_);
-    p.setPen(Penna(colore));
+    p.setPen(ElencoDisegno::PennaLinee(colore, tratteggiate));
     for (const std::vector<QPointF>& t : tratti) {
         p.drawPolyline(t.data(), static_cast<int>(t.size()));
+        elenco_.Spezzata(t, colore, tratteggiate);
         double x0 = t.front().x(), x1 = x0, y0 = t.front().y(), y1 = y0;
         for (const QPointF& q : t) {
             x0 = std::min(x0, q.x());
@@ -248,9 +214,11 @@ void SuperficieDisegno::Cerchio(double x, double y, double quotaLarghezza, const
     QPainter p(&corrente_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(contorno, 1.0));
-    p.setBrush(RiempimentoPieno ? QBrush(ColoreRiempimento) : QBrush(Qt::NoBrush));
+    const QBrush riempimento = RiempimentoPieno ? QBrush(ColoreRiempimento) : QBrush(Qt::NoBrush);
+    p.setBrush(riempimento);
     p.drawEllipse(c, r, r);
     Sporca(area);
+    elenco_.Cerchio(c, r, contorno, riempimento);
 }
 
 void SuperficieDisegno::Stampa(const QString& testo, bool dentro)
@@ -267,9 +235,12 @@ void SuperficieDisegno::Stampa(const QString& testo, bool dentro)
         QPainter p(&corrente_);
         p.setFont(font());
         p.setPen(ColoreDisegno);
-        p.drawText(QPointF(posizione.x(), posizione.y() + metriche.ascent()), testo);
+        const QPointF base(posizione.x(), posizione.y() + metriche.ascent());
+        p.drawText(base, testo);
         Sporca(area);
-        testi_.push_back({testo, area});
+        const QFont f = font();
+        const double pixel = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * logicalDpiY() / 72.0;
+        elenco_.Scrivi({testo, area, base, f, pixel, ColoreDisegno});
     }
     CorrenteX = x_.Inizio();
     if (Finito(posizione))
@@ -309,7 +280,7 @@ void SuperficieDisegno::Pulisci()
     }
     sporchi_.clear();
     tuttoSporco_ = false;
-    testi_ = testiSfondo_;
+    elenco_.Pulisci();
 }
 
 void SuperficieDisegno::Consolida()
@@ -318,7 +289,7 @@ void SuperficieDisegno::Consolida()
     sfondo_ = corrente_;
     sporchi_.clear();
     tuttoSporco_ = false;
-    testiSfondo_ = testi_;
+    elenco_.Consolida();
 }
 
 void SuperficieDisegno::Cancella()
@@ -328,8 +299,7 @@ void SuperficieDisegno::Cancella()
     corrente_.fill(coloreSfondo_);
     sporchi_.clear();
     tuttoSporco_ = false;
-    testi_.clear();
-    testiSfondo_.clear();
+    elenco_.Cancella();
     update();
 }
 
@@ -337,6 +307,12 @@ QImage SuperficieDisegno::Immagine()
 {
     AdattaImmagini();
     return corrente_;
+}
+
+void SuperficieDisegno::Dipingi(QPainter& p) const
+{
+    p.fillRect(QRectF(QPointF(0, 0), QSizeF(size())), coloreSfondo_);
+    elenco_.Dipingi(p, QSizeF(size()));
 }
 
 void SuperficieDisegno::paintEvent(QPaintEvent* evento)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElencoDisegno.h"
 #include "MappaScala.h"
 
 #include <QColor>
@@ -28,10 +29,7 @@ class SuperficieDisegno : public QWidget {
 public:
     enum class StileLinea { Continuo, Tratteggiato };
     // A text drawn, with its place in logical pixels.
-    struct TestoDisegnato {
-        QString testo;
-        QRectF area;
-    };
+    using TestoDisegnato = ElencoDisegno::Testo;
 
     // sfondo: the palette role whose colour an erased surface shows.
     explicit SuperficieDisegno(QPalette::ColorRole sfondo, QWidget* parent = nullptr);
@@ -78,7 +76,11 @@ public:
     QImage Sfondo() const { return sfondo_; }
     QColor ColoreSfondo() const { return coloreSfondo_; }
     // The texts of what the surface shows now that fall on it.
-    const std::vector<TestoDisegnato>& Testi() const { return testi_; }
+    const std::vector<TestoDisegnato>& Testi() const { return elenco_.Testi(); }
+    // The committed picture again, drawn anew on p at its origin, at the
+    // surface's size: lines, circles and texts stay what they are, so that a
+    // vector device keeps them sharp.
+    void Dipingi(QPainter& p) const;
 
     // The plot only answers the mouse and the keys between a drawing and
     // the next erase. It stays enabled, so that it keeps the focus.
@@ -102,7 +104,6 @@ protected:
 
 private:
     void AdattaImmagini();
-    QPen Penna(const QColor& colore) const;
     // Draws device-space segments (already clipped) as runs of connected lines.
     void DisegnaSegmenti(const std::vector<std::vector<QPointF>>& tratti, const QColor& colore);
     // Notes what a drawing changed, in logical pixels, so that a clear restores only that.
@@ -115,8 +116,7 @@ private:
     QImage corrente_;
     std::vector<QRect> sporchi_;  // device pixels changed since the last clear or commit
     bool tuttoSporco_ = false;
-    std::vector<TestoDisegnato> testi_;
-    std::vector<TestoDisegnato> testiSfondo_;  // those of the committed picture
+    ElencoDisegno elenco_;  // what the pixels show, as drawn
     bool mouse_ = true;
     QPointF cursore_{-1.0, -1.0};  // the keyboard's cursor, logical pixels; negative: not placed yet
 };

@@ -231,10 +231,7 @@ void fGrafico::AllargaValY(double yDa, double yA)
 {
     // The Y strip as wide as its widest label, so that no label is cut; the
     // plot gives up what the strip takes.
-    const Separatori sep = SeparatoriLocale();
-    QStringList etichette;
-    for (const PosizioneEtichetta& e : PosizioniEtichette(0.0, 1.0, yDa, yA))
-        etichette << QString::fromStdString(FormaStampa(e.y, sep));
+    const QStringList etichette = EtichetteY(yDa, yA, SeparatoriLocale());
     if (etichette == etichetteValY_)  // a redraw of the same data measures nothing
         return;
     etichetteValY_ = etichette;
