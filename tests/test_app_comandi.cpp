@@ -25,6 +25,8 @@ namespace {
 
 const QString Nuovo = QStringLiteral(
     "Curvello|ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?");
+const QString Guasto = QStringLiteral(
+    "Curvello|Si è verificato un errore imprevisto durante il comando \"Nuovo\": il comando è stato interrotto.");
 
 QMdiSubWindow* ApriFiglio(frmMain& f, const QString& nome, const QString& titolo = {})
 {
@@ -111,15 +113,12 @@ private slots:
         QTest::newRow("M7") << "Punti 2;1 2;2 2;3 G:2 Calcolo" << "2;1|2;2|2;3" << ""
                             << "divisione per zero nell'eliminazione gaussiana !!!";
         QTest::newRow("3x dopo un successo, Tabella") << "Esempio G:1 Calcolo G:3x Calcolo Tabella" << esempio << "" << "";
-        QTest::newRow("Esempio con la griglia aperta") << "Punti 1;1 2;4 3;9 Esempio #9 G:2 Calcolo" << "1;1|2;4|3;9"
-                                                       << "0 0 1" << "";
+        QTest::newRow("Esempio con la griglia aperta") << "Punti 1;1 2;4 3;9 Esempio #9 G:2 Calcolo" << "1;1|2;4|3;9" << "0 0 1" << "";
         QTest::newRow("Calcolo con la griglia chiusa") << "Esempio chiudi #9 G:1 Calcolo" << esempio << "3,444444 0,6" << "";
         QTest::newRow("testo non numerico") << "Punti 1;1 2;3 abc;5 G:1 Calcolo" << "1;1|2;3" << "-1 2"
                                             << "La riga 3 contiene un valore non numerico: abc";
-        QTest::newRow("Incolla e Calcolo") << "Esempio mnuCoppieIncolla G:1 Calcolo" << esempio + "|10;1|11;4.5"
-                                           << "5,527273 0,040909" << "";
-        QTest::newRow("Elimina riga senza griglia") << "Esempio chiudi mnuCoppieEliminaRiga Calcolo"
-                                                    << esempio.section(u'|', 0, 7) << ""
+        QTest::newRow("Incolla e Calcolo") << "Esempio mnuCoppieIncolla G:1 Calcolo" << esempio + "|10;1|11;4.5" << "5,527273 0,040909" << "";
+        QTest::newRow("Elimina riga senza griglia") << "Esempio chiudi mnuCoppieEliminaRiga Calcolo" << esempio.section(u'|', 0, 7) << ""
                                                     << "Inserire un grado per il polinomio approssimante";
     }
     void calcolo()
@@ -181,13 +180,9 @@ private slots:
                     throw std::runtime_error("guasto");
             };
             dalMenu ? p.voce(QStringLiteral("mnuFileNew"))->trigger() : p.premi("New");
-            QStringList attesi{Nuovo};
-            if (dalMenu)
-                attesi << "Curvello|Si è verificato un errore imprevisto durante il comando \"Nuovo\": il comando "
-                          "è stato interrotto.";
-            QCOMPARE(p.messaggi(), attesi);
             p.premi("Esempio");
-            QCOMPARE(p.stato().punti.NumeroElementi(), 9);
+            QCOMPARE(p.messaggi().join(u' ') + u' ' + QString::number(p.stato().punti.NumeroElementi()),
+                     Nuovo + (dalMenu ? u' ' + Guasto : QString()) + " 9");
         }
     }
 
@@ -262,8 +257,7 @@ private slots:
         emit finestra->aboutToShow();
         emit finestra->aboutToShow();
         const QList<QAction*> voci = finestra->actions();
-        QCOMPARE(voci.size(), 7);
-        QVERIFY(voci[4]->isSeparator());
+        QVERIFY(voci.size() == 7 && voci[4]->isSeparator());
         QCOMPARE(voci[5]->text() + u'|' + voci[6]->text(), QStringLiteral("&1 Grado: 2|&2 Grado: a&&b"));
         QVERIFY(!voci[5]->isChecked() && voci[6]->isChecked());
 
