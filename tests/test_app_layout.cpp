@@ -13,39 +13,21 @@
 
 namespace {
 
-QString Nome(const QWidget* w)
+// Whole texts (wrapped labels tall enough, other controls large enough) and
+// inside their parent unless `soloSeparati`; apart from each other.
+void Controlla(const QList<QWidget*>& fratelli, bool soloSeparati = false)
 {
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-}
-
-// The whole text shows: wrapped labels tall enough, other controls large enough.
-void TestoIntero(const QWidget* w)
-{
-    auto* etichetta = qobject_cast<const QLabel*>(w);
-    if (etichetta && etichetta->wordWrap()) {
-        QVERIFY2(etichetta->heightForWidth(etichetta->width()) <= etichetta->height(), qPrintable(Nome(w)));
-        return;
-    }
-    const QSize necessaria = DimensioneNecessaria(w);
-    QVERIFY2(w->width() >= necessaria.width() && w->height() >= necessaria.height(), qPrintable(Nome(w)));
-}
-
-void Separati(const QList<QWidget*>& fratelli)
-{
-    for (int i = 0; i < fratelli.size(); ++i)
+    for (int i = 0; i < fratelli.size(); ++i) {
+        const QWidget* w = fratelli[i];
+        const QByteArray nome = w->objectName().isEmpty() ? QByteArray(w->metaObject()->className()) : w->objectName().toUtf8();
+        const auto* etichetta = qobject_cast<const QLabel*>(w);
+        const QSize necessaria = etichetta && etichetta->wordWrap() ? QSize(0, etichetta->heightForWidth(w->width()))
+                                                                    : DimensioneNecessaria(w);
+        QVERIFY2(soloSeparati || (w->width() >= necessaria.width() && w->height() >= necessaria.height()), nome);
+        QVERIFY2(soloSeparati || w->parentWidget()->rect().contains(w->geometry()), nome);
         for (int j = i + 1; j < fratelli.size(); ++j)
-            QVERIFY2(!fratelli[i]->geometry().intersects(fratelli[j]->geometry()),
-                     qPrintable(Nome(fratelli[i]) + QStringLiteral(" / ") + Nome(fratelli[j])));
-}
-
-// Whole texts, inside their parent, apart from each other.
-void Controlla(const QList<QWidget*>& fratelli)
-{
-    for (QWidget* w : fratelli) {
-        TestoIntero(w);
-        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(Nome(w)));
+            QVERIFY2(!w->geometry().intersects(fratelli[j]->geometry()), nome + " / " + fratelli[j]->objectName().toUtf8());
     }
-    Separati(fratelli);
 }
 
 } // namespace
@@ -91,12 +73,12 @@ private slots:
         Controlla({f.Label1, f.GradoPolinomio});
         for (QAction* a : f.tbToolBar->actions())
             if (!a->isSeparator())
-                TestoIntero(f.tbToolBar->widgetForAction(a));
+                Controlla({f.tbToolBar->widgetForAction(a)});
         p.esempioCalcolato(QStringLiteral("1"));
         p.premi("Tabella");
         Coppie* c = p.coppie();
         Controlla({c->Label1, c->Text1, c->Label2, c->Text2});
-        Separati({c->Text1, c->Text2, c->DataGrid1});
+        Controlla({c->Text1, c->Text2, c->DataGrid1}, true);
         QVERIFY(c->rect().contains(c->DataGrid1->geometry()));
         Tabella* t = p.tabella();
         Controlla(QList<QWidget*>{t->Label3, t->LCoeff, t->Lterne, t->DataCoeff, t->DataTerna, t->LBonta, t->GradiF}
@@ -109,7 +91,7 @@ private slots:
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         Controlla({d.tbsOptions, d.cmdOK, d.cmdCancel});
-        Separati({d.picOptions[0], d.cmdOK, d.cmdCancel});
+        Controlla({d.picOptions[0], d.cmdOK, d.cmdCancel}, true);
         Controlla({d.fraSample1});
         Controlla({d.Label1, d.TIntestUtente});
         // On the tab strip's page, below its tabs.

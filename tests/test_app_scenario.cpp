@@ -40,8 +40,7 @@ private slots:
         frmMain& f = p.f();
         p.clicca("Esempio");
         Coppie* griglia = p.coppie();
-        QVERIFY(griglia && Cornice(griglia)->isVisible());
-        QCOMPARE(griglia->TotaleRighe(), 9);
+        QVERIFY(griglia && Cornice(griglia)->isVisible() && griglia->TotaleRighe() == 9);
         QTest::keyClicks(f.GradoPolinomio, QStringLiteral("2"));
         // The progress window is shown once, painted before the loops, ends
         // at step 80 of 81 (98 %) and is gone afterwards.
@@ -53,8 +52,8 @@ private slots:
         QVERIFY(!f.findChild<AvanzamentoSimulazione*>());
         p.clicca("Tabella");
         QPointer<Tabella> prima = p.tabella();
-        QCOMPARE(prima->windowTitle(), QStringLiteral("Grado: 2"));
-        QCOMPARE(Righe(prima->DataCoeff), QStringLiteral("0;0,904762;2,971021;0,304529|1;1,985281;1,364177;1,455296|2;-0,138528;0,1330456;-1,041208|;;;"));
+        QCOMPARE(prima->windowTitle() + u' ' + Righe(prima->DataCoeff),
+                 QStringLiteral("Grado: 2 0;0,904762;2,971021;0,304529|1;1,985281;1,364177;1,455296|2;-0,138528;0,1330456;-1,041208|;;;"));
         QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139;3,9861"));
 
         // The seventh pair's Y, 12, corrected to 8 in the grid.
@@ -66,11 +65,10 @@ private slots:
         f.GradoPolinomio->setText(QStringLiteral("abc"));
         p.clicca("Tabella");
         QVERIFY(p.tabella() != prima && Cornice(p.tabella())->isVisible());
-        QCOMPARE(p.tabella()->windowTitle(), QStringLiteral("Grado: abc"));
-        QCOMPARE(Righe(p.tabella()->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;8;7,2104;0,7896"));
+        QCOMPARE(p.tabella()->windowTitle() + u' ' + Righe(p.tabella()->DataTerna).section(u'|', 6, 6),
+                 QStringLiteral("Grado: abc 7;7;8;7,2104;0,7896"));
         QCOMPARE(Righe(prima->DataTerna).section(u'|', 6, 6), QStringLiteral("7;7;12;8,0139;3,9861"));
-        QCOMPARE(f.AreaFigli()->subWindowList().size(), 3);
-        QVERIFY(p.dialoghi->Domande().isEmpty());
+        QVERIFY(f.AreaFigli()->subWindowList().size() == 3 && p.dialoghi->Domande().isEmpty());
 
         // Each box is named by its label, each grid by what it holds.
         const std::pair<QWidget*, const char*> nomi[] = {

@@ -9,17 +9,8 @@
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QLocale>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTableWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
-
-#include <functional>
-#include <memory>
 
 // Every toolbar key, then the hidden File entries the command state drives.
 inline const QStringList Comandi = {"New", "Open", "Save", "Print", "Punti", "Calcolo", "Grafico", "Tabella", "Esempio",
@@ -34,11 +25,7 @@ struct ProgrammaDiProva {
     std::unique_ptr<Applicazione> programma;
     bool esposta = false;  // the main window reached the screen
 
-    explicit ProgrammaDiProva(bool avvia = true)
-    {
-        if (avvia)
-            Avvia();
-    }
+    explicit ProgrammaDiProva(bool avvia = true) { if (avvia) Avvia(); }
 
     void Avvia(const QStringList& argomenti = {})
     {
@@ -57,23 +44,15 @@ struct ProgrammaDiProva {
     Tabella* tabella() { return qobject_cast<Tabella*>(programma->Stato().Tabella.data()); }
     void premi(const char* chiave) { f().tbToolBar_ButtonClick(f().PulsanteBarra(QString::fromLatin1(chiave))); }
     // A toolbar button clicked with the mouse, as a person does.
-    void clicca(const char* chiave)
-    {
-        QTest::mouseClick(f().tbToolBar->widgetForAction(f().PulsanteBarra(QString::fromLatin1(chiave))), Qt::LeftButton);
-    }
+    void clicca(const char* chiave) { QTest::mouseClick(f().tbToolBar->widgetForAction(f().PulsanteBarra(chiave)), Qt::LeftButton); }
     // The example fitted with this degree through the toolbar.
-    void esempioCalcolato(const QString& grado)
-    {
-        premi("Esempio");
-        f().GradoPolinomio->setText(grado);
-        premi("Calcolo");
-    }
+    void esempioCalcolato(const QString& grado) { premi("Esempio"); f().GradoPolinomio->setText(grado); premi("Calcolo"); }
     // '1' or '0' for each of Comandi, in that order.
     QString accesi()
     {
         QString r;
         for (const QString& nome : Comandi)
-            r += voce(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            r += voce(nome)->isEnabled() ? u'1' : u'0';
         return r;
     }
     // Each question asked so far as "title|text".
@@ -83,9 +62,8 @@ struct ProgrammaDiProva {
 inline QByteArray Leggi(const QString& percorso)
 {
     QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<manca>");
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<manca>";
 }
-
 inline bool Scrivi(const QString& percorso, const QByteArray& byte)
 {
     QFile f(percorso);

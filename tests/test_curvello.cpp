@@ -43,10 +43,7 @@ struct Banco {
                             },
                             &avanzamento, [this](int16_t c) { stati << c; }}};
 
-    RisultatoCalcolo calcola(const QString& grado, const Separatori& sep = Separatori::Italiani())
-    {
-        return motore.CalcolaPolinomio(grado.toStdString(), sep);
-    }
+    RisultatoCalcolo calcola(const QString& g, Separatori s = Separatori::Italiani()) { return motore.CalcolaPolinomio(g.toStdString(), s); }
 };
 
 Razionale Esatto(double v)
@@ -178,7 +175,8 @@ QString DifferenzeStatistiche(const std::vector<double>& x, const std::vector<do
     using M = MotivoNonDefinito;
     // Undefined for the first of `quando` that holds: no degrees of freedom
     // (l), TSS = 0 (c), RSS = 0 (i); else the exact value, squared for a root
-    // (radice: its sign).
+    // (radice: its sign), undefined only where it rounds beyond the largest double.
+    const Razionale oltre = Esatto(DBL_MAX) + Esatto(std::ldexp(1, 970));
     auto vedi = [&](const QString& nome, const Statistica& v, QByteArray quando, auto valore, int radice = 0) {
         const M m = quando.contains('l') && nu == 0  ? M::NessunGradoDiLiberta
                     : quando.contains('c') && tss == 0 ? M::YTutteUguali
@@ -186,7 +184,8 @@ QString DifferenzeStatistiche(const std::vector<double>& x, const std::vector<do
                                                        : M::Nessuno;
         nulli += !v.valore;
         if (m != M::Nessuno ? !v.valore && v.motivo == m
-                            : v.valore && (radice ? RadiceVicina(radice * *v.valore, valore()) : PiuVicino(*v.valore, valore())))
+            : v.valore      ? (radice ? RadiceVicina(radice * *v.valore, valore()) : PiuVicino(*v.valore, valore()))
+                            : v.motivo == M::FuoriIntervallo && abs(valore()) >= (radice ? oltre * oltre : oltre))
             return;
         if (errore.isEmpty())
             errore = nome + " = " + (v.valore ? QString::number(*v.valore, 'g', 17) : "n.d.");
@@ -212,179 +211,6 @@ QString DifferenzeStatistiche(const std::vector<double>& x, const std::vector<do
         *indefiniti = nulli;
     return errore;
 }
-
-} // namespace
-
-class TestCurvello : public QObject {
-    Q_OBJECT
-private slots:
-    void esiti_data();
-    void esiti();
-    void esatti_data();
-    void esatti();
-    void casuali();
-    void statistiche_data();
-    void statistiche();
-    void porta();
-};
-
-// Every outcome after an earlier fit of the example, and what it leaves behind.
-void TestCurvello::esiti_data()
-{
-    QTest::addColumn<Punti>("punti");
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<int>("esito");  // > 0: message number, < 0: minus the silent cause, 0: fitted
-    QTest::addColumn<QString>("messaggio");
-    QTest::addColumn<int>("gradoLasciato");
-    QTest::addColumn<int>("copia");  // points in the snapshot
-    const QString m4 = "Il grado del polinomio deve essere un numero intero compreso tra 1 e 10";
-    const QString m7 = "divisione per zero nell'eliminazione gaussiana !!!";
-    const int fuori = -int(CausaInterruzione::FuoriIntervallo);
-    auto riga = [](const char* nome) -> QTestData& { return QTest::newRow(nome); };
-    auto punti = [](int quanti, double x = qQNaN()) {  // (i, sin i), or all at x
-        Punti p;
-        for (int i = 0; i < quanti; ++i)
-            p << QPointF(std::isnan(x) ? i : x, std::isnan(x) ? std::sin(i) : i);
-        return p;
-    };
-    riga("nessun punto") << Punti{} << "2" << 1 << "Non soo state inserite coppie X - Y, inserirle e poi ripremere Calcola"
-                         << 0 << 0;
-    riga("vuoto") << punti(12) << "" << 2 << "Inserire un grado per il polinomio approssimante" << 0 << 0;
-    riga("0") << punti(12) << "0" << 3 << "Il grado del polinomio approssimante non può essere minore o uguale a zero."
-              << 0 << 0;
-    riga("11") << punti(12) << "11" << 4 << m4 << 0 << 0;
-    riga("2,5") << punti(12) << "2,5" << 4 << m4 << 0 << 0;
-    riga("en 3.0") << punti(12) << "en 3.0" << 0 << "" << 3 << 12;
-    riga("100 punti") << punti(100) << "2" << 0 << "" << 2 << 100;
-    riga("101 punti") << punti(101) << "2" << 5 << "Il numero di punti e' > di 100" << 2 << 101;
-    riga("grado uguale ai punti") << punti(9) << "9" << 6 << "Il grado 9 non puo' essere >= al numero di punti 9 " << 9 << 9;
-    riga("3x") << punti(12) << "3x" << -int(CausaInterruzione::GradoNonConvertibile) << "" << 0 << 0;
-    // Fewer distinct X than coefficients: exact arithmetic meets a zero pivot
-    // in the elimination (M7), or only at back-substitution (silent).
-    riga("tre X uguali") << punti(3, 2) << "2" << 7 << m7 << 2 << 3;
-    riga("13 X uguali a 0,7, grado 6") << punti(13, 0.7) << "6" << 7 << m7 << 6 << 13;
-    riga("due X distinte, grado 2") << Punti{{1, 1}, {1, 2}, {2, 5}} << "2" << -int(CausaInterruzione::UltimoPivotNullo)
-                                    << "" << 2 << 3;
-    riga("tutte le X nulle") << punti(3, 0) << "2" << -int(CausaInterruzione::RigaNulla) << "" << 2 << 3;
-    riga("potenza oltre l'intervallo") << Punti{{1e100, 1}, {2, 2}, {3, 3}} << "2" << fuori << "" << 2 << 3;
-    riga("somma parziale oltre l'intervallo") << Punti{{0, DBL_MAX}, {0, DBL_MAX}, {1, -DBL_MAX}} << "1" << fuori << ""
-                                              << 1 << 3;
-    // Y X^k beyond the range at the second point, every partial sum within it.
-    riga("prodotto oltre l'intervallo") << Punti{{1, -0x1.cp+1023}, {2, 0x1.8p+1023}, {0, 0}, {0, 0}, {0, 0}} << "1"
-                                        << fuori << "" << 1 << 5;
-    // C(1) = DBL_MAX + 2^969 would round to DBL_MAX, but lies beyond it.
-    riga("coefficiente appena oltre il massimo") << Punti{{0, -std::ldexp(1, 969)}, {1, DBL_MAX}} << "1" << fuori << ""
-                                                 << 1 << 2;
-    riga("coefficiente uguale al massimo") << Punti{{0, 0}, {1, DBL_MAX}} << "1" << 0 << "" << 1 << 2;
-    // Sums and coefficients in range, but P at the third point is 1.2 DBL_MAX.
-    riga("P oltre l'intervallo in un punto")
-        << Punti{{1.0625, -0x1.92021e5980000p+1023}, {0.5, 0x1.92021e5980000p+1023}, {-0.546875, 0x1.fae147a880000p+1023}}
-        << "1" << fuori << "" << 1 << 3;
-}
-
-void TestCurvello::esiti()
-{
-    QFETCH(Punti, punti);
-    QFETCH(QString, testo);
-    QFETCH(int, esito);
-    QFETCH(QString, messaggio);
-    QFETCH(int, gradoLasciato);
-    QFETCH(int, copia);
-    Banco b;
-    b.stato.punti.RiempiEsempio();
-    QCOMPARE(b.calcola("1").esito, EsitoCalcolo::Riuscito);
-    const XYPoli* terne = b.stato.terne.get();
-    b.stato.punti.Vuota();
-    for (const QPointF& p : punti)
-        b.stato.punti.Add(p.x(), p.y());
-    const bool inglese = testo.startsWith("en ");
-    const RisultatoCalcolo r = b.calcola(testo.mid(inglese ? 3 : 0), inglese ? Separatori::Inglesi() : Separatori::Italiani());
-    QCOMPARE(int(b.stato.polinomio->Grado()), gradoLasciato);
-    QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), copia);
-    QVERIFY(b.avanzamento.chiuso == b.avanzamento.mostrato && !b.avanzamento.aperto);
-    if (esito == 0) {
-        QCOMPARE(r.esito, EsitoCalcolo::Riuscito);
-        QCOMPARE(b.stato.polinomio->NumeroElementi(), gradoLasciato + 1);
-        QCOMPARE(b.stato.terne->NumeroElementi(), copia);
-        QCOMPARE(b.stati, (QList<int>{3, 3}));
-        return;
-    }
-    // No results: no coefficients, the earlier triples, no state change; C keeps the earlier solve.
-    QVERIFY(b.stato.polinomio->NumeroElementi() == 0 && b.stato.terne.get() == terne);
-    QCOMPARE(b.stato.terne->NumeroElementi(), 9);
-    QCOMPARE(b.stati, QList<int>{3});
-    QCOMPARE(b.motore.C(0), 31.0 / 9.0);
-    QCOMPARE(r.esito, esito > 0 ? EsitoCalcolo::Rifiutato : EsitoCalcolo::Interrotto);
-    QCOMPARE(esito > 0 ? r.messaggio : -int(r.causa), esito);
-    QCOMPARE(b.messaggi, esito > 0 ? QStringList{messaggio} : QStringList{});
-    QCOMPARE(b.messaggioConAvanzamentoAperto, esito == 7);  // M7 shows over the progress window
-}
-
-// Coefficients rounded to nearest from the exact solution; P(X) within 1e-13
-// of the largest exact |P|, also where Horner's rule on X cancels.
-void TestCurvello::esatti_data()
-{
-    QTest::addColumn<Punti>("punti");
-    QTest::addColumn<int>("grado");
-    const Punti esempio{{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}};
-    QTest::newRow("esempio, grado 1") << esempio << 1;  // 31/9, 3/5
-    QTest::newRow("esempio, grado 2") << esempio << 2;  // 19/21, 2293/1155, -32/231
-    Punti anni, lontani;
-    for (int i = 0; i <= 30; ++i)
-        anni << QPointF(1990 + i, 50.0 + 3.0 * std::sin(i * 0.4) + i);
-    for (int grado : {8, 10})
-        QTest::addRow("anni, grado %d", grado) << anni << grado;
-    for (int i = 0; i <= 10; ++i)
-        lontani << QPointF(1e11 + i, i % 3);
-    QTest::newRow("X = 1e11 + i, grado 10") << lontani << 10;
-    // Points at 0 whose mean C(0) lies halfway between two doubles.
-    const double u = std::ldexp(1, -52), minimo = std::ldexp(1, -1074);
-    QTest::newRow("pareggio verso il pari in basso") << Punti{{0, 1}, {0, 1 + u}, {1, 3}} << 1;
-    QTest::newRow("pareggio verso il pari in alto") << Punti{{0, 1 + u}, {0, 1 + 2 * u}, {1, 3}} << 1;
-    QTest::newRow("subnormale, pareggio verso zero") << Punti{{0, minimo}, {0, 0}, {1, 1}} << 1;
-    QTest::newRow("subnormale, pareggio verso due") << Punti{{0, 3 * minimo}, {0, 0}, {1, 1}} << 1;
-}
-
-void TestCurvello::esatti()
-{
-    QFETCH(Punti, punti);
-    QFETCH(int, grado);
-    Banco b;
-    std::vector<double> x, y;
-    for (const QPointF& q : punti) {
-        b.stato.punti.Add(q.x(), q.y());
-        x.push_back(q.x());
-        y.push_back(q.y());
-    }
-    QCOMPARE(b.calcola(QString::number(grado)).esito, EsitoCalcolo::Riuscito);
-    const Atteso atteso = Letterale(x, y, grado);
-    QCOMPARE(atteso.esito, EsitoSistema::Risolto);
-    const Polinomio& p = *b.stato.polinomio;
-    for (int k = 0; k <= grado; ++k)
-        QVERIFY2(PiuVicino(p.Coeff(k), atteso.c[k]), qPrintable(QString("C(%1) = %2").arg(k).arg(p.Coeff(k), 0, 'g', 17)));
-    Razionale massimo = 0, errore = 0;
-    for (double xi : x) {
-        Razionale e = 0;
-        for (size_t k = atteso.c.size(); k-- > 0;)
-            e = e * Esatto(xi) + atteso.c[k];
-        massimo = max(massimo, abs(e));
-        errore = max(errore, abs(Esatto(p.ValorePolinomio(xi)) - e));
-    }
-    QVERIFY2(errore <= massimo * Razionale(1, 10000000000000LL),
-             qPrintable(QString("errore relativo %1").arg(Razionale(errore / massimo).convert_to<double>())));
-    const XYPoli& t = *b.stato.terne;
-    QCOMPARE(t.NumeroElementi(), int(punti.size()));
-    for (int i = 0; i < punti.size(); ++i)
-        QVERIFY(t.X(i) == x[i] && t.Y(i) == y[i] && t.P(i) == p.ValorePolinomio(x[i]));
-    QVERIFY(b.stati == QList<int>{3} && b.messaggi.isEmpty());
-    // The bar: set to 0, then once per matrix term and point.
-    const int totale = (grado + 1) * (grado + 1) * int(punti.size());
-    QVERIFY(b.avanzamento.mostrato == 1 && b.avanzamento.chiuso == 1);
-    QCOMPARE(b.avanzamento.passi, totale + 1);
-    QCOMPARE(b.avanzamento.ultimo, static_cast<float>(double(totale - 1) / totale * 100.0));
-}
-
-namespace {
 
 // Random problems that stress a fit: X evenly spaced, in few clusters (often
 // singular), far from zero, repeated, spanning magnitudes, any mantissa, near ties.
@@ -434,123 +260,254 @@ constexpr int ProveCasuali = 2400, ProveStatistiche = 600;
 constexpr int ProveCasuali = 400, ProveStatistiche = 60;  // debug builds (the sanitized one too) are unoptimised
 #endif
 
+
 } // namespace
 
-// The published result and the fast path, whenever it answers, bit for bit as
-// the exact solve; small problems also against the literal rational run.
-void TestCurvello::casuali()
-{
-    std::mt19937_64 gen(20261207);
-    int certificati = 0, portabili = 0, riusciti = 0, m7 = 0, silenziosi = 0, letterali = 0, statistiche = 0;
-    for (int prova = 0; prova < ProveCasuali; ++prova) {
-        const Problema p = Casuale(gen, prova % 7);
-        const QByteArray nome = QString("prova %1, grado %2, %3 punti").arg(prova).arg(p.grado).arg(p.x.size()).toUtf8();
-        const SoluzioneSistema esatta = RisolviEsatto(p.x, p.y, p.grado);
+class TestCurvello : public QObject {
+    Q_OBJECT
+private slots:
+    // Every outcome after an earlier fit of the example, and what it leaves behind.
+    void esiti_data()
+    {
+        QTest::addColumn<Punti>("punti");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("esito");  // > 0: message number, < 0: minus the silent cause, 0: fitted
+        QTest::addColumn<QString>("messaggio");
+        QTest::addColumn<int>("gradoLasciato");
+        QTest::addColumn<int>("copia");  // points in the snapshot
+        const QString m4 = "Il grado del polinomio deve essere un numero intero compreso tra 1 e 10";
+        const QString m7 = "divisione per zero nell'eliminazione gaussiana !!!";
+        const int fuori = -int(CausaInterruzione::FuoriIntervallo);
+        auto riga = [](const char* nome) -> QTestData& { return QTest::newRow(nome); };
+        auto punti = [](int quanti, double x = qQNaN()) {  // (i, sin i), or all at x
+            Punti p;
+            for (int i = 0; i < quanti; ++i)
+                p << QPointF(std::isnan(x) ? i : x, std::isnan(x) ? std::sin(i) : i);
+            return p;
+        };
+        riga("nessun punto") << Punti{} << "2" << 1 << "Non soo state inserite coppie X - Y, inserirle e poi ripremere Calcola" << 0 << 0;
+        riga("vuoto") << punti(12) << "" << 2 << "Inserire un grado per il polinomio approssimante" << 0 << 0;
+        riga("0") << punti(12) << "0" << 3 << "Il grado del polinomio approssimante non può essere minore o uguale a zero." << 0 << 0;
+        riga("11") << punti(12) << "11" << 4 << m4 << 0 << 0;
+        riga("2,5") << punti(12) << "2,5" << 4 << m4 << 0 << 0;
+        riga("en 3.0") << punti(12) << "en 3.0" << 0 << "" << 3 << 12;
+        riga("100 punti") << punti(100) << "2" << 0 << "" << 2 << 100;
+        riga("101 punti") << punti(101) << "2" << 5 << "Il numero di punti e' > di 100" << 2 << 101;
+        riga("grado uguale ai punti") << punti(9) << "9" << 6 << "Il grado 9 non puo' essere >= al numero di punti 9 " << 9 << 9;
+        riga("3x") << punti(12) << "3x" << -int(CausaInterruzione::GradoNonConvertibile) << "" << 0 << 0;
+        // Fewer distinct X than coefficients: exact arithmetic meets a zero pivot
+        // in the elimination (M7), or only at back-substitution (silent).
+        riga("tre X uguali") << punti(3, 2) << "2" << 7 << m7 << 2 << 3;
+        riga("13 X uguali a 0,7, grado 6") << punti(13, 0.7) << "6" << 7 << m7 << 6 << 13;
+        riga("due X distinte, grado 2") << Punti{{1, 1}, {1, 2}, {2, 5}} << "2" << -int(CausaInterruzione::UltimoPivotNullo) << "" << 2 << 3;
+        riga("tutte le X nulle") << punti(3, 0) << "2" << -int(CausaInterruzione::RigaNulla) << "" << 2 << 3;
+        riga("potenza oltre l'intervallo") << Punti{{1e100, 1}, {2, 2}, {3, 3}} << "2" << fuori << "" << 2 << 3;
+        riga("somma parziale oltre l'intervallo") << Punti{{0, DBL_MAX}, {0, DBL_MAX}, {1, -DBL_MAX}} << "1" << fuori << "" << 1 << 3;
+        // Y X^k beyond the range at the second point, every partial sum within it.
+        riga("prodotto fuori intervallo") << Punti{{1, -0x1.cp+1023}, {2, 0x1.8p+1023}, {0, 0}, {0, 0}, {0, 0}} << "1" << fuori << "" << 1 << 5;
+        // C(1) = DBL_MAX + 2^969 would round to DBL_MAX, but lies beyond it.
+        riga("coefficiente appena oltre il massimo") << Punti{{0, -std::ldexp(1, 969)}, {1, DBL_MAX}} << "1" << fuori << "" << 1 << 2;
+        riga("coefficiente uguale al massimo") << Punti{{0, 0}, {1, DBL_MAX}} << "1" << 0 << "" << 1 << 2;
+        // Sums and coefficients in range, but P at the third point is 1.2 DBL_MAX.
+        riga("P oltre l'intervallo in un punto")
+            << Punti{{1.0625, -0x1.92021e5980000p+1023}, {0.5, 0x1.92021e5980000p+1023}, {-0.546875, 0x1.fae147a880000p+1023}}
+            << "1" << fuori << "" << 1 << 3;
+    }
+
+    void esiti()
+    {
+        QFETCH(Punti, punti);
+        QFETCH(QString, testo);
+        QFETCH(int, esito);
+        QFETCH(QString, messaggio);
+        QFETCH(int, gradoLasciato);
+        QFETCH(int, copia);
         Banco b;
-        for (size_t i = 0; i < p.x.size(); ++i)
-            b.stato.punti.Add(p.x[i], p.y[i]);
-        const RisultatoCalcolo r = b.calcola(QString::number(p.grado));
-        const Polinomio& poli = *b.stato.polinomio;
-        if (esatta.esito == EsitoSistema::Risolto) {
-            ++riusciti;
-            QVERIFY2(r.esito == EsitoCalcolo::Riuscito, nome);
-            for (int k = 0; k <= p.grado; ++k)
-                QVERIFY2(poli.Coeff(k) == esatta.coeff[k] && poli.Centrata().coeff[k] == esatta.centrata.coeff[k], nome);
-        } else if (esatta.esito == EsitoSistema::PivotNullo) {
-            ++m7;
-            QVERIFY2(r.esito == EsitoCalcolo::Rifiutato && r.messaggio == 7, nome);
-        } else {
-            ++silenziosi;
-            QVERIFY2(r.esito == EsitoCalcolo::Interrotto, nome);
+        b.stato.punti.RiempiEsempio();
+        QCOMPARE(b.calcola("1").esito, EsitoCalcolo::Riuscito);
+        const XYPoli* terne = b.stato.terne.get();
+        b.stato.punti.Vuota();
+        for (const QPointF& p : punti)
+            b.stato.punti.Add(p.x(), p.y());
+        const bool inglese = testo.startsWith("en ");
+        const RisultatoCalcolo r = b.calcola(testo.mid(inglese ? 3 : 0), inglese ? Separatori::Inglesi() : Separatori::Italiani());
+        QCOMPARE(int(b.stato.polinomio->Grado()), gradoLasciato);
+        QCOMPARE(b.stato.oggcoppiecopia->NumeroElementi(), copia);
+        QVERIFY(b.avanzamento.chiuso == b.avanzamento.mostrato && !b.avanzamento.aperto);
+        if (esito == 0) {
+            QCOMPARE(r.esito, EsitoCalcolo::Riuscito);
+            QCOMPARE(b.stato.polinomio->NumeroElementi(), gradoLasciato + 1);
+            QCOMPARE(b.stato.terne->NumeroElementi(), copia);
+            QCOMPARE(b.stati, (QList<int>{3, 3}));
+            return;
         }
-        for (const ViaCertificata via : {ViaCertificata::Migliore, ViaCertificata::Portabile}) {
-            if (const auto certa = RisolviCertificato(p.x, p.y, p.grado, via)) {
-                ++(via == ViaCertificata::Migliore ? certificati : portabili);
-                QVERIFY2(esatta.esito == EsitoSistema::Risolto, nome);
+        // No results: no coefficients, the earlier triples, no state change; C keeps the earlier solve.
+        QVERIFY(b.stato.polinomio->NumeroElementi() == 0 && b.stato.terne.get() == terne);
+        QCOMPARE(b.stato.terne->NumeroElementi(), 9);
+        QCOMPARE(b.stati, QList<int>{3});
+        QCOMPARE(b.motore.C(0), 31.0 / 9.0);
+        QCOMPARE(r.esito, esito > 0 ? EsitoCalcolo::Rifiutato : EsitoCalcolo::Interrotto);
+        QCOMPARE(esito > 0 ? r.messaggio : -int(r.causa), esito);
+        QCOMPARE(b.messaggi, esito > 0 ? QStringList{messaggio} : QStringList{});
+        QCOMPARE(b.messaggioConAvanzamentoAperto, esito == 7);  // M7 shows over the progress window
+    }
+
+    // Coefficients rounded to nearest from the exact solution; P(X) within 1e-13
+    // of the largest exact |P|, also where Horner's rule on X cancels. Every
+    // statistic against its exact value, so many of them undefined.
+    void esatti_data()
+    {
+        QTest::addColumn<Punti>("punti");
+        QTest::addColumn<int>("grado");
+        QTest::addColumn<int>("indefiniti");
+        const Punti esempio{{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}};
+        Punti anni, lontani, difficili, perfetti;
+        for (int i = 0; i <= 30; ++i)
+            anni << QPointF(1990 + i, 50.0 + 3.0 * std::sin(i * 0.4) + i);
+        for (int i = 0; i <= 10; ++i)
+            lontani << QPointF(1e11 + i, i % 3);
+        for (int i = 0; i < 82; ++i) {  // every bit of the mantissa, X between -9 and -3
+            const double x = -9.0 + 6.0 * i / 81.0;
+            difficili << QPointF(x, 0.8 + 0.05 * std::exp(x / 3.0) + 0.01 * std::sin(7 * x));
+        }
+        for (int i = 0; i < 6; ++i)
+            perfetti << QPointF(i * 0.5, 1 + 2 * i * 0.5 - 3 * i * i * 0.25);
+        QTest::newRow("esempio, grado 1") << esempio << 1 << 0;  // 31/9, 3/5
+        QTest::newRow("esempio, grado 2") << esempio << 2 << 0;  // 19/21, 2293/1155, -32/231
+        for (int grado : {8, 10})
+            QTest::addRow("anni, grado %d", grado) << anni << grado << 0;
+        QTest::newRow("X = 1e11 + i, grado 10") << lontani << 10 << 25;
+        QTest::newRow("82 punti difficili, grado 10") << difficili << 10 << 0;
+        QTest::newRow("adattamento perfetto: t e F") << perfetti << 2 << 4;
+        QTest::newRow("nessun grado di libertà") << esempio.mid(0, 3) << 2 << 9;
+        QTest::newRow("Y tutte uguali") << Punti{{1, 4}, {2, 4}, {5, 4}, {7, 4}} << 1 << 5;
+        // Points at 0 whose mean C(0) lies halfway between two doubles.
+        const double u = std::ldexp(1, -52), minimo = std::ldexp(1, -1074);
+        QTest::newRow("pareggio verso il pari in basso") << Punti{{0, 1}, {0, 1 + u}, {1, 3}} << 1 << 0;
+        QTest::newRow("pareggio verso il pari in alto") << Punti{{0, 1 + u}, {0, 1 + 2 * u}, {1, 3}} << 1 << 0;
+        QTest::newRow("subnormale, pareggio verso zero; t(1) e F oltre il double") << Punti{{0, minimo}, {0, 0}, {1, 1}} << 1 << 2;
+        QTest::newRow("subnormale, pareggio verso due") << Punti{{0, 3 * minimo}, {0, 0}, {1, 1}} << 1 << 2;
+    }
+
+    void esatti()
+    {
+        QFETCH(Punti, punti);
+        QFETCH(int, grado);
+        QFETCH(int, indefiniti);
+        Banco b;
+        std::vector<double> x, y;
+        for (const QPointF& q : punti) {
+            b.stato.punti.Add(q.x(), q.y());
+            x.push_back(q.x());
+            y.push_back(q.y());
+        }
+        QCOMPARE(b.calcola(QString::number(grado)).esito, EsitoCalcolo::Riuscito);
+        const Atteso atteso = Letterale(x, y, grado);
+        QCOMPARE(atteso.esito, EsitoSistema::Risolto);
+        const Polinomio& p = *b.stato.polinomio;
+        for (int k = 0; k <= grado; ++k)
+            QVERIFY2(PiuVicino(p.Coeff(k), atteso.c[k]), qPrintable(QString("C(%1) = %2").arg(k).arg(p.Coeff(k), 0, 'g', 17)));
+        Razionale massimo = 0, errore = 0;
+        for (double xi : x) {
+            Razionale e = 0;
+            for (size_t k = atteso.c.size(); k-- > 0;)
+                e = e * Esatto(xi) + atteso.c[k];
+            massimo = max(massimo, abs(e));
+            errore = max(errore, abs(Esatto(p.ValorePolinomio(xi)) - e));
+        }
+        QVERIFY2(errore <= massimo * Razionale(1, 10000000000000LL),
+                 qPrintable(QString("errore relativo %1").arg(Razionale(errore / massimo).convert_to<double>())));
+        const XYPoli& t = *b.stato.terne;
+        QCOMPARE(t.NumeroElementi(), int(punti.size()));
+        for (int i = 0; i < punti.size(); ++i)
+            QVERIFY(t.X(i) == x[i] && t.Y(i) == y[i] && t.P(i) == p.ValorePolinomio(x[i]));
+        QVERIFY(b.stati == QList<int>{3} && b.messaggi.isEmpty());
+        // The bar: set to 0, then once per matrix term and point.
+        const int totale = (grado + 1) * (grado + 1) * int(punti.size());
+        QVERIFY(b.avanzamento.mostrato == 1 && b.avanzamento.chiuso == 1);
+        QCOMPARE(b.avanzamento.passi, totale + 1);
+        QCOMPARE(b.avanzamento.ultimo, static_cast<float>(double(totale - 1) / totale * 100.0));
+        int nulli = -1;
+        const QString diversa = DifferenzeStatistiche(x, y, grado, &nulli);
+        QVERIFY2(diversa.isEmpty() && nulli == indefiniti, qPrintable(diversa + QString(" %1 indefiniti").arg(nulli)));
+    }
+
+    // The published result and the fast path, whenever it answers, bit for bit as
+    // the exact solve; small problems also against the literal rational run.
+    void casuali()
+    {
+        std::mt19937_64 gen(20261207);
+        int certificati = 0, portabili = 0, riusciti = 0, m7 = 0, silenziosi = 0, letterali = 0, statistiche = 0;
+        for (int prova = 0; prova < ProveCasuali; ++prova) {
+            const Problema p = Casuale(gen, prova % 7);
+            const QByteArray nome = QString("prova %1, grado %2, %3 punti").arg(prova).arg(p.grado).arg(p.x.size()).toUtf8();
+            const SoluzioneSistema esatta = RisolviEsatto(p.x, p.y, p.grado);
+            Banco b;
+            for (size_t i = 0; i < p.x.size(); ++i)
+                b.stato.punti.Add(p.x[i], p.y[i]);
+            const RisultatoCalcolo r = b.calcola(QString::number(p.grado));
+            const Polinomio& poli = *b.stato.polinomio;
+            if (esatta.esito == EsitoSistema::Risolto) {
+                ++riusciti;
+                QVERIFY2(r.esito == EsitoCalcolo::Riuscito, nome);
                 for (int k = 0; k <= p.grado; ++k)
-                    QVERIFY2(certa->coeff[k] == esatta.coeff[k] && certa->centrata.coeff[k] == esatta.centrata.coeff[k],
-                             nome);
+                    QVERIFY2(poli.Coeff(k) == esatta.coeff[k] && poli.Centrata().coeff[k] == esatta.centrata.coeff[k], nome);
+            } else if (esatta.esito == EsitoSistema::PivotNullo) {
+                ++m7;
+                QVERIFY2(r.esito == EsitoCalcolo::Rifiutato && r.messaggio == 7, nome);
+            } else {
+                ++silenziosi;
+                QVERIFY2(r.esito == EsitoCalcolo::Interrotto, nome);
+            }
+            for (const ViaCertificata via : {ViaCertificata::Migliore, ViaCertificata::Portabile}) {
+                if (const auto certa = RisolviCertificato(p.x, p.y, p.grado, via)) {
+                    ++(via == ViaCertificata::Migliore ? certificati : portabili);
+                    QVERIFY2(esatta.esito == EsitoSistema::Risolto, nome);
+                    for (int k = 0; k <= p.grado; ++k)
+                        QVERIFY2(certa->coeff[k] == esatta.coeff[k] && certa->centrata.coeff[k] == esatta.centrata.coeff[k],
+                                 nome);
+                }
+            }
+            if (statistiche < ProveStatistiche && p.x.size() <= 12 && p.grado <= 7) {
+                ++statistiche;
+                const QString errore = DifferenzeStatistiche(p.x, p.y, p.grado);
+                QVERIFY2(errore.isEmpty(), nome + qPrintable(errore));
+            }
+            if (p.piccolo) {
+                ++letterali;
+                const Atteso atteso = Letterale(p.x, p.y, p.grado);
+                QVERIFY2(atteso.esito == esatta.esito, nome);
+                if (atteso.esito == EsitoSistema::Risolto)
+                    for (int k = 0; k <= p.grado; ++k)
+                        QVERIFY2(PiuVicino(esatta.coeff[k], atteso.c[k]), nome);
             }
         }
-        if (statistiche < ProveStatistiche && p.x.size() <= 12 && p.grado <= 7) {
-            ++statistiche;
-            const QString errore = DifferenzeStatistiche(p.x, p.y, p.grado);
-            QVERIFY2(errore.isEmpty(), nome + qPrintable(errore));
-        }
-        if (p.piccolo) {
-            ++letterali;
-            const Atteso atteso = Letterale(p.x, p.y, p.grado);
-            QVERIFY2(atteso.esito == esatta.esito, nome);
-            if (atteso.esito == EsitoSistema::Risolto)
-                for (int k = 0; k <= p.grado; ++k)
-                    QVERIFY2(PiuVicino(esatta.coeff[k], atteso.c[k]), nome);
-        }
+        qInfo("%d problemi: %d risolti (%d certificati dalla via rapida, %d dalla copia portabile), %d M7, "
+              "%d fine silenziosa, %d anche letterali, %d statistiche",
+              ProveCasuali, riusciti, certificati, portabili, m7, silenziosi, letterali, statistiche);
+        QVERIFY(m7 > ProveCasuali / 50 && silenziosi > ProveCasuali / 100 && letterali > ProveCasuali / 20);
+        QVERIFY(certificati > riusciti / 2 && portabili > riusciti / 2);
     }
-    qInfo("%d problemi: %d risolti (%d certificati dalla via rapida, %d dalla copia portabile), %d M7, "
-          "%d fine silenziosa, %d anche letterali, %d statistiche",
-          ProveCasuali, riusciti, certificati, portabili, m7, silenziosi, letterali, statistiche);
-    QVERIFY(m7 > ProveCasuali / 50 && silenziosi > ProveCasuali / 100 && letterali > ProveCasuali / 20);
-    QVERIFY(certificati > riusciti / 2 && portabili > riusciti / 2);
-}
 
-// Every statistic against its exact value; the rows with undefined values
-// must have exactly so many of them.
-void TestCurvello::statistiche_data()
-{
-    QTest::addColumn<Punti>("punti");
-    QTest::addColumn<int>("grado");
-    QTest::addColumn<int>("indefiniti");
-    const Punti esempio{{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}};
-    Punti anni, difficili, perfetti;
-    for (int i = 0; i <= 30; ++i)
-        anni << QPointF(1990 + i, 50.0 + 3.0 * std::sin(i * 0.4) + i);
-    for (int i = 0; i < 82; ++i) {  // every bit of the mantissa, X between -9 and -3
-        const double x = -9.0 + 6.0 * i / 81.0;
-        difficili << QPointF(x, 0.8 + 0.05 * std::exp(x / 3.0) + 0.01 * std::sin(7 * x));
+    // The door refuses a degree beyond the arrays; under upward rounding the
+    // exact solve answers, with the same result.
+    void porta()
+    {
+        // The centre 0.1 / 2 + 0.4 / 2 rounds differently upwards.
+        const std::vector<double> x{0.1, 0.2, 0.3, 0.4}, y{5, 3, 4, 7};
+        QCOMPARE(RisolviMinimiQuadrati(x, y, 11).esito, EsitoSistema::NonAmmesso);
+        QCOMPARE(RisolviEsatto(x, y, 11).esito, EsitoSistema::NonAmmesso);
+        QVERIFY(!RisolviCertificato(x, y, 11));
+        QCOMPARE(CalcolaStatistiche(x, y, 11).esito, EsitoSistema::NonAmmesso);
+        const SoluzioneSistema vicino = RisolviMinimiQuadrati(x, y, 2);
+        std::fesetround(FE_UPWARD);
+        const SoluzioneSistema insu = RisolviMinimiQuadrati(x, y, 2);
+        std::fesetround(FE_TONEAREST);
+        QVERIFY(vicino.via == ViaSoluzione::Certificata && insu.via == ViaSoluzione::Esatta);
+        QVERIFY(insu.coeff == vicino.coeff && insu.centrata.coeff == vicino.centrata.coeff);
+        QVERIFY(insu.centrata.centro == vicino.centrata.centro && insu.centrata.scala == vicino.centrata.scala);
     }
-    for (int i = 0; i < 6; ++i)
-        perfetti << QPointF(i * 0.5, 1 + 2 * i * 0.5 - 3 * i * i * 0.25);
-    QTest::newRow("esempio, grado 1") << esempio << 1 << 0;
-    QTest::newRow("esempio, grado 2") << esempio << 2 << 0;
-    QTest::newRow("anni, grado 8") << anni << 8 << 0;
-    QTest::newRow("82 punti difficili, grado 10") << difficili << 10 << 0;
-    QTest::newRow("adattamento perfetto: t e F") << perfetti << 2 << 4;
-    QTest::newRow("nessun grado di libertà") << esempio.mid(0, 3) << 2 << 9;
-    QTest::newRow("Y tutte uguali") << Punti{{1, 4}, {2, 4}, {5, 4}, {7, 4}} << 1 << 5;
-}
-
-void TestCurvello::statistiche()
-{
-    QFETCH(Punti, punti);
-    QFETCH(int, grado);
-    QFETCH(int, indefiniti);
-    std::vector<double> x, y;
-    for (const QPointF& q : punti)
-        x.push_back(q.x()), y.push_back(q.y());
-    int nulli = -1;
-    const QString errore = DifferenzeStatistiche(x, y, grado, &nulli);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
-    QCOMPARE(nulli, indefiniti);
-}
-
-// The door refuses a degree beyond the arrays; under upward rounding the
-// exact solve answers, with the same result.
-void TestCurvello::porta()
-{
-    // The centre 0.1 / 2 + 0.4 / 2 rounds differently upwards.
-    const std::vector<double> x{0.1, 0.2, 0.3, 0.4}, y{5, 3, 4, 7};
-    QCOMPARE(RisolviMinimiQuadrati(x, y, 11).esito, EsitoSistema::NonAmmesso);
-    QCOMPARE(RisolviEsatto(x, y, 11).esito, EsitoSistema::NonAmmesso);
-    QVERIFY(!RisolviCertificato(x, y, 11));
-    QCOMPARE(CalcolaStatistiche(x, y, 11).esito, EsitoSistema::NonAmmesso);
-    const SoluzioneSistema vicino = RisolviMinimiQuadrati(x, y, 2);
-    std::fesetround(FE_UPWARD);
-    const SoluzioneSistema insu = RisolviMinimiQuadrati(x, y, 2);
-    std::fesetround(FE_TONEAREST);
-    QVERIFY(vicino.via == ViaSoluzione::Certificata && insu.via == ViaSoluzione::Esatta);
-    QVERIFY(insu.coeff == vicino.coeff && insu.centrata.coeff == vicino.centrata.coeff);
-    QVERIFY(insu.centrata.centro == vicino.centrata.centro && insu.centrata.scala == vicino.centrata.scala);
-}
+};
 
 QTEST_APPLESS_MAIN(TestCurvello)
 #include "test_curvello.moc"

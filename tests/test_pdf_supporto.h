@@ -16,12 +16,11 @@ inline QList<QStringList> PagineDelPdf(const QString& pdf)
     QProcess p;
     p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
-    // Every page ends with a form feed.
     QString testo = QString::fromUtf8(p.readAllStandardOutput());
-    testo.chop(1);
+    testo.chop(1);  // every page ends with a form feed
     for (const QString& pagina : testo.split(u'\f')) {
         pagine.append(QStringList());
-        for (const QString& riga : pagina.split(u'\n', Qt::SkipEmptyParts))
+        for (const QString& riga : pagina.split(u'\n'))
             if (!riga.trimmed().isEmpty())
                 pagine.last() << riga.simplified();
     }

@@ -6,7 +6,6 @@
 #include "MySource.h"
 
 #include <QHeaderView>
-#include <QStringList>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QtTest>
@@ -16,10 +15,9 @@ inline QString Righe(const QTableWidget* g)
 {
     QStringList r;
     for (int i = 0; i < g->rowCount(); ++i) {
-        QStringList celle;
+        r << QString();
         for (int c = 0; c < g->columnCount(); ++c)
-            celle << (g->item(i, c) ? g->item(i, c)->text() : QString());
-        r << celle.join(u';');
+            r.last() += (c ? ";" : "") + (g->item(i, c) ? g->item(i, c)->text() : QString());
     }
     return r.join(u'|');
 }

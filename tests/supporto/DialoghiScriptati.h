@@ -9,14 +9,12 @@
 
 // A question as a test sees it.
 struct DomandaDialogo {
-    enum class Tipo { Messaggio, Salva, Apri, Stampante, Anteprima };
-    Tipo tipo = Tipo::Messaggio;
-    QString testo;
-    QString titolo;
+    QString testo{};
+    QString titolo{};
     PulsantiMessaggio pulsanti = PulsantiMessaggio::Ok;
     IconaMessaggio icona = IconaMessaggio::Nessuna;
-    QString filtro;
-    QString ultimoNome;
+    QString filtro{};
+    QString ultimoNome{};
 };
 
 // Answers from queues and records every question. With nothing queued it gives
@@ -36,18 +34,22 @@ public:
     // Runs while a question is "on screen", before it is answered.
     std::function<void(const DomandaDialogo&)> allaDomanda;
 
-    RispostaMessaggio Messaggio(const QString& testo, const QString& titolo,
-                                PulsantiMessaggio pulsanti, IconaMessaggio icona) override;
-    QString NomeFileSalva(const QString& titolo, const QString& filtro,
-                          const QString& ultimoNome) override;
-    QString NomeFileApri(const QString& titolo, const QString& filtro,
-                         const QString& ultimoNome) override;
+    RispostaMessaggio Messaggio(const QString& testo, const QString& titolo, PulsantiMessaggio pulsanti,
+                                IconaMessaggio icona) override;
+    QString NomeFileSalva(const QString& titolo, const QString& filtro, const QString& ultimoNome) override
+    {
+        return nomeFile(titolo, filtro, ultimoNome);
+    }
+    QString NomeFileApri(const QString& titolo, const QString& filtro, const QString& ultimoNome) override
+    {
+        return nomeFile(titolo, filtro, ultimoNome);
+    }
     bool DialogoStampante(QPrinter& stampante, const QString& titolo) override;
-    void AnteprimaStampa(QPrinter& stampante, const QString& titolo,
-                         const std::function<void(QPrinter&)>& disegna) override;
+    void AnteprimaStampa(QPrinter& stampante, const QString& titolo, const std::function<void(QPrinter&)>& disegna) override;
 
 private:
     void registra(const DomandaDialogo& domanda);
+    QString nomeFile(const QString& titolo, const QString& filtro, const QString& ultimoNome);
 
     QList<DomandaDialogo> domande_;
     QQueue<RispostaMessaggio> risposte_;

@@ -12,9 +12,8 @@ struct VoceStampata {
     int pagina = 1;
     double x = 0;
     double y = 0;
-    QString testo;    // empty for a picture
-    QSize immagine;   // the picture's size in pixels, empty for text
-    QSizeF carta;     // the picture's size on paper, twips
+    QString testo{};   // empty for a picture
+    QSize immagine{};  // the picture's size in pixels, empty for text
 };
 
 // A printer with fixed, round metrics that keeps everything printed: every
@@ -29,7 +28,6 @@ public:
     };
 
     explicit StampanteRegistrata(Metriche metriche) : m_(metriche) {}
-    StampanteRegistrata() : StampanteRegistrata(Metriche{}) {}
 
     const QList<VoceStampata>& Voci() const { return voci_; }
     int LavoriFiniti() const { return lavoriFiniti_; }
@@ -39,14 +37,14 @@ public:
 protected:
     double LarghezzaStampabileTwips() const override { return m_.larghezzaStampabile; }
     double AltezzaStampabileTwips() const override { return m_.altezzaStampabile; }
-    void ImpostaCarattere(const QString& nome, double punti) override;
-    double LarghezzaTestoTwips(const QString& testo) const override;
+    void ImpostaCarattere(const QString& nome, double punti) override { nome_ = nome, punti_ = punti; }
+    double LarghezzaTestoTwips(const QString& testo) const override { return double(testo.size()) * m_.larghezzaCarattere; }
     double LarghezzaMediaCarattereTwips() const override { return m_.larghezzaCarattere; }
     double AltezzaRigaTwips() const override { return m_.altezzaRiga; }
 
-    void ScriviTesto(double xTwips, double yTwips, const QString& testo) override;
+    void ScriviTesto(double x, double y, const QString& t) override { voci_ << VoceStampata{lavoriFiniti_ + 1, pagina_, x, y, t}; }
     void NuovaPagina() override { ++pagina_; }
-    void FineDocumento() override;
+    void FineDocumento() override { ++lavoriFiniti_, pagina_ = 1; }
     void DipingiImmagine(const QImage& immagine, const QRectF& twips) override;
 
 private:
