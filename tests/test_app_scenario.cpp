@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QMdiArea>
 #include <QProgressBar>
+#include <QToolButton>
 
 namespace {
 
@@ -73,7 +74,9 @@ private slots:
         // Each box is named by its label, each grid by what it holds.
         const std::pair<QWidget*, const char*> nomi[] = {
             {f.GradoPolinomio, "Grado del polinomio approssimante"}, {griglia->Text1, "X:"}, {griglia->Text2, "Y:"},
-            {griglia->DataGrid1, "Coppie X - Y"}, {prima->DataCoeff, "Coefficenti"}, {prima->DataTerna, "Punti"}};
+            {griglia->DataGrid1, "Coppie X - Y"}, {prima->DataCoeff, "Coefficenti"}, {prima->DataTerna, "Punti"},
+            {f.findChild<QToolButton*>(QStringLiteral("New")), "Nuova simulazione"},
+            {f.findChild<QToolButton*>(QStringLiteral("Punti")), "Punti"}};
         for (auto [w, nome] : nomi)
             QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QString::fromUtf8(nome));
     }

@@ -167,6 +167,9 @@ void frmMain::MostraTastiBarra()
         QWidget* pulsante = tbToolBar->widgetForAction(a);
         pulsante->setFocusPolicy(Qt::TabFocus);
         pulsante->setObjectName(a->objectName());
+        // An icon-only button is read out by its Italian hint, not by the command's key name.
+        if (!a->icon().isNull())
+            pulsante->setAccessibleName(a->toolTip());
         // A button without a key of its own shows the key of the menu entry
         // that runs the same command; hidden entries' keys never reach.
         QKeySequence tasto = a->shortcut();
