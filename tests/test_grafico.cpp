@@ -109,25 +109,23 @@ private slots:
     {
         QTest::addColumn<Numeri>("coefficienti");
         QTest::addColumn<Numeri>("intervallo");
-        QTest::addColumn<double>("massimo");
-        QTest::addColumn<double>("minimo");
-        QTest::newRow("tutto entro 0,1: solo P(da)") << Numeri{0, 1} << Numeri{1, 1.05} << 1.0 << 1.0;
-        QTest::newRow("125000 unità: un milione di passi") << Numeri{0, -1} << Numeri{-25000, 1e5} << 25000.0 << -99999.875;
-        QTest::newRow("P infinito saltato") << Numeri{0, 0, 1e308} << Numeri{0, 3} << 1.69e308 << 0.0;
-        QTest::newRow("un passo che non avanza") << Numeri{0, 1} << Numeri{1e20, 1e20 + 1e6} << 1e20 << 1e20;
-        QTest::newRow("nessun valore finito, ai limiti del double") << Numeri{qInf()} << Numeri{-1e308, 1e308} << qQNaN() << qQNaN();
+        QTest::addColumn<Numeri>("estremi");  // the largest value, the smallest
+        QTest::newRow("tutto entro 0,1: solo P(da)") << Numeri{0, 1} << Numeri{1, 1.05} << Numeri{1, 1};
+        QTest::newRow("125000 unità: un milione di passi") << Numeri{0, -1} << Numeri{-25000, 1e5} << Numeri{25000, -99999.875};
+        QTest::newRow("P infinito saltato") << Numeri{0, 0, 1e308} << Numeri{0, 3} << Numeri{1.69e308, 0};
+        QTest::newRow("un passo che non avanza") << Numeri{0, 1} << Numeri{1e20, 1e20 + 1e6} << Numeri{1e20, 1e20};
+        QTest::newRow("nessun valore finito, ai limiti del double") << Numeri{qInf()} << Numeri{-1e308, 1e308} << Numeri{qQNaN(), qQNaN()};
     }
 
     void campionamento()
     {
         QFETCH(Numeri, coefficienti);
         QFETCH(Numeri, intervallo);
-        QFETCH(double, massimo);
-        QFETCH(double, minimo);
+        QFETCH(Numeri, estremi);
         double mx = 0, mn = 0;
         MassimoPolinomio(*Polinomiale(coefficienti), intervallo[0], intervallo[1], 0.1f, mx);
         MinimoPolinomio(*Polinomiale(coefficienti), intervallo[0], intervallo[1], 0.1f, mn);
-        QVERIFY(Vicino(mx, massimo, 1e-6) && Vicino(mn, minimo, 1e-6));
+        QVERIFY(Vicino(mx, estremi[0], 1e-6) && Vicino(mn, estremi[1], 1e-6));
     }
 
     void finestra_data()
