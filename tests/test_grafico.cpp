@@ -226,29 +226,15 @@ private slots:
         }
     }
 
-    void disegnoEsempio()
-    {
-        Banco b;
-        QVERIFY(b.apri());
-        const XYPoli& t = *b.s.terne;
-        // The curve ends at the last sample below the right edge, near 9,9.
-        QVERIFY(b.f->Picture1->CorrenteX > 9.85 && b.f->Picture1->CorrenteX < 10);
-        // The marker test is strict: points on the given edges get none.
-        ContestoGrafico c{b.g, *b.f->Picture1, *b.f->PictValX, *b.f->PictValY, Separatori::Italiani()};
-        b.f->Picture1->Cancella();
-        DisegnaPunti(c, t, 1, 9, b.g.YMin, b.g.YMax);
-        QVERIFY(!b.colore(1, 5, Qt::red) && !b.colore(9, 6, Qt::red) && b.colore(8, 7, Qt::red));
-        // A range within one step: one segment, to one step past the start.
-        DisegnaCurva(c, *b.s.polinomio, 4, 4.05);
-        QVERIFY(Vicino(b.f->Picture1->CorrenteX, 4 + double(0.1f)));
-    }
+    // The example with its grid. The curve ends at the last sample below the right edge, near 9,9.
     // What a surface keeps as drawn paints its pixels again: lines (dashed too), colours, markers
     // and labels; of the difference's crosses the committed one, not the one cleared after it.
-    void elenco()
+    void disegnoEsempio()
     {
         Banco b;
         b.g.Particolari = ParticolareGriglia;
         QVERIFY(b.apri());
+        QVERIFY(b.f->Picture1->CorrenteX > 9.85 && b.f->Picture1->CorrenteX < 10);
         b.premi("Differenza");
         b.muovi(3, 5);
         b.clicca(3, 5);
@@ -274,6 +260,14 @@ private slots:
         const QRectF area = QRectF(b.f->Picture1->rect()).adjusted(-0.5, -0.5, 0, 0);
         for (const QRegularExpressionMatch& m : QRegularExpression("([-0-9.e]+),([-0-9.e]+) ").globalMatch(QString::fromUtf8(svg)))
             QVERIFY2(area.contains(m.captured(1).toDouble(), m.captured(2).toDouble()), qPrintable(m.captured()));
+        // The marker test is strict: points on the given edges get none.
+        ContestoGrafico c{b.g, *b.f->Picture1, *b.f->PictValX, *b.f->PictValY, Separatori::Italiani()};
+        b.f->Picture1->Cancella();
+        DisegnaPunti(c, *b.s.terne, 1, 9, b.g.YMin, b.g.YMax);
+        QVERIFY(!b.colore(1, 5, Qt::red) && !b.colore(9, 6, Qt::red) && b.colore(8, 7, Qt::red));
+        // A range within one step: one segment, to one step past the start.
+        DisegnaCurva(c, *b.s.polinomio, 4, 4.05);
+        QVERIFY(Vicino(b.f->Picture1->CorrenteX, 4 + double(0.1f)));
     }
 
     // Loaded hidden: the controls, nothing drawn yet. Shown: the layout. Minimised: a new fit
