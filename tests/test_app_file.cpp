@@ -42,8 +42,6 @@ Q_DECLARE_METATYPE(Lavoro)
 namespace {
 
 const QString Esempio = QStringLiteral("1;5|2;3|3;4|4;5|5;7|6;9|7;12|8;7|9;6");
-// The start of the example's data file at degree 1; the rest is the writer's own business.
-const QByteArray EsempioGrado1 = "9,1\r\n1,5,4.04444444444444\r\n";
 
 // A graph window opened by the "Grafico" command: designated, shown, active.
 fGrafico* ApriGrafico(ProgrammaDiProva& p)
@@ -267,7 +265,7 @@ private slots:
         const QByteArray errore = "Curvello|Impossibile salvare il file \"%1\": ";
         const QString cv = "Save|Accumulatore (*.cv)|*.cv", txt = "mnuFileEsporta|Testo (*.txt)|*.txt",
                       bmp = "mnuFileEsportaGrafico|Bitmap (*.bmp)|*.bmp";
-        QTest::newRow("senza finestre") << cv << "vecchio.cv" << "nessuna" << Numeri() << EsempioGrado1;
+        QTest::newRow("senza finestre") << cv << "vecchio.cv" << "nessuna" << Numeri() << QByteArray("9,1\r\n1,5,4.04444444444444\r\n");  // the start of the file
         QTest::newRow("annullato") << cv << "" << "" << Numeri() << QByteArray();
         QTest::newRow("una cartella") << cv << "." << "" << Numeri() << errore + "è una cartella.";
         QTest::newRow("calcolo interrotto: niente da salvare") << cv << "vecchio.cv" << "vuoto" << Numeri() << errore

@@ -22,8 +22,6 @@ bool Vicino(double a, double b, double tolleranza = 1e-9)
     return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) <= tolleranza * std::max(1.0, std::abs(b));
 }
 
-const Numeri Esempio2 = {19.0 / 21, 2293.0 / 1155, -32.0 / 231};
-
 // The years 1990 ... 2020, Y between 56 and 64.
 Punti Anni()
 {
@@ -32,8 +30,6 @@ Punti Anni()
         p << QPointF(anno, 59 + 4 * std::sin((anno - 1990) / 5.0) + (anno - 1990) * 0.05);
     return p;
 }
-
-QString Lettura(double v) { return QString::fromStdString(FormaGenerale(Arrotonda(v, 3), Separatori::Italiani())); }
 
 // A graph window on the example fitted by the engine (or on other points),
 // or on triples and a polynomial given as they are (none: one without
@@ -101,8 +97,7 @@ private slots:
         QFETCH(double, pixel);
         const MappaScala m = MappaScala(asse[0], asse[1]).SuDispositivo(asse[2]);
         QCOMPARE(m.Valida(), !std::isnan(pixel));
-        QVERIFY(Vicino(m.VersoDispositivo(valore), pixel));
-        QVERIFY(Vicino(m.VersoValore(pixel), m.Valida() ? valore : qQNaN()));
+        QVERIFY(Vicino(m.VersoDispositivo(valore), pixel) && Vicino(m.VersoValore(pixel), m.Valida() ? valore : qQNaN()));
     }
 
     void campionamento_data()
@@ -134,7 +129,7 @@ private slots:
         QTest::addColumn<Numeri>("coefficienti");  // none: a polynomial without coefficients
         QTest::addColumn<Numeri>("attesi");  // XMin, XMax, YMin, YMax, ScalaX, ScalaY, VistaSinistra, VistaDestra
         QTest::newRow("esempio, grado 2") << Punti{{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}}
-            << Esempio2 << Numeri{1, 9, 2.751515151515152, 12, 8, 80 / 14.751515151515152, 0, 10};
+            << Numeri{19.0 / 21, 2293.0 / 1155, -32.0 / 231} << Numeri{1, 9, 2.751515151515152, 12, 8, 80 / 14.751515151515152, 0, 10};
         QTest::newRow("X più grande 0") << Punti{{-4, 1}, {-2, 2}, {0, 3}} << Numeri{3, 0.5} << Numeri{-4, 10, 1, 3, 80.0 / 14, 20, -5.75, 11.75};
         QTest::newRow("il polinomio alza YMax") << Punti{{0, 0}, {2, 0}} << Numeri{0, 10, -5} << Numeri{0, 2, 0, 5, 40, 16, -0.25, 2.25};
         QTest::newRow("X tutte uguali") << Punti{{3, 1}, {3, 2}, {3, 4}} << Numeri{} << Numeri{2.7, 3.3, 1, 4, 80 / 6.0, 16, 2.625, 3.375};
@@ -338,7 +333,8 @@ private slots:
                 }
         };
         auto qui = [&] { return p.VersoUtente(cursore); };
-        auto lettura = [&b](double x) { return Lettura(x) + u'|' + Lettura(b.s.polinomio->ValorePolinomio(x)); };
+        auto tre = [](double v) { return QString::fromStdString(FormaGenerale(Arrotonda(v, 3), Separatori::Italiani())); };
+        auto lettura = [&](double x) { return tre(x) + u'|' + tre(b.s.polinomio->ValorePolinomio(x)); };
 
         tasti({Qt::Key_T, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::SHIFT | Qt::Key_Right});
         QCOMPARE(f.Text1->text() + u'|' + f.Text2->text(), lettura(qui().x()));
