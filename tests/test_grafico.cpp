@@ -22,8 +22,6 @@ bool Vicino(double a, double b, double tolleranza = 1e-9)
     return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) <= tolleranza * std::max(1.0, std::abs(b));
 }
 
-const Numeri Esempio2 = {19.0 / 21, 2293.0 / 1155, -32.0 / 231};
-
 // The years 1990 ... 2020, Y between 56 and 64.
 Punti Anni()
 {
@@ -32,8 +30,6 @@ Punti Anni()
         p << QPointF(anno, 59 + 4 * std::sin((anno - 1990) / 5.0) + (anno - 1990) * 0.05);
     return p;
 }
-
-QString Lettura(double v) { return QString::fromStdString(FormaGenerale(Arrotonda(v, 3), Separatori::Italiani())); }
 
 // A graph window on the example fitted by the engine (or on other points),
 // or on triples and a polynomial given as they are (none: one without
@@ -84,50 +80,35 @@ private slots:
         InstallaTraduzioneQt();
     }
 
-    void mappa_data()
-    {
-        QTest::addColumn<Numeri>("asse");  // start, end, device pixels
-        QTest::addColumn<double>("valore");
-        QTest::addColumn<double>("pixel");  // NaN: the map is not valid
-        QTest::newRow("Y verso l'alto") << Numeri{10, 0, 200} << 7.5 << 50.0;
-        QTest::newRow("tutto il double") << Numeri{-DBL_MAX, DBL_MAX, 100} << DBL_MAX / 2 << 75.0;
-        QTest::newRow("estensione nulla") << Numeri{5, 5, 100} << 5.0 << qQNaN();
-    }
-
+    // Y upwards; a range of zero maps nowhere (the whole double range: finestra).
     void mappa()
     {
-        QFETCH(Numeri, asse);
-        QFETCH(double, valore);
-        QFETCH(double, pixel);
-        const MappaScala m = MappaScala(asse[0], asse[1]).SuDispositivo(asse[2]);
-        QCOMPARE(m.Valida(), !std::isnan(pixel));
-        QVERIFY(Vicino(m.VersoDispositivo(valore), pixel));
-        QVERIFY(Vicino(m.VersoValore(pixel), m.Valida() ? valore : qQNaN()));
+        const MappaScala y = MappaScala(10, 0).SuDispositivo(200), nulla = MappaScala(5, 5).SuDispositivo(100);
+        QVERIFY(y.Valida() && y.VersoDispositivo(7.5) == 50 && y.VersoValore(50) == 7.5);
+        QVERIFY(!nulla.Valida() && std::isnan(nulla.VersoDispositivo(5)) && std::isnan(nulla.VersoValore(50)));
     }
 
     void campionamento_data()
     {
         QTest::addColumn<Numeri>("coefficienti");
         QTest::addColumn<Numeri>("intervallo");
-        QTest::addColumn<double>("massimo");
-        QTest::addColumn<double>("minimo");
-        QTest::newRow("tutto entro 0,1: solo P(da)") << Numeri{0, 1} << Numeri{1, 1.05} << 1.0 << 1.0;
-        QTest::newRow("125000 unità: un milione di passi") << Numeri{0, -1} << Numeri{-25000, 1e5} << 25000.0 << -99999.875;
-        QTest::newRow("P infinito saltato") << Numeri{0, 0, 1e308} << Numeri{0, 3} << 1.69e308 << 0.0;
-        QTest::newRow("un passo che non avanza") << Numeri{0, 1} << Numeri{1e20, 1e20 + 1e6} << 1e20 << 1e20;
-        QTest::newRow("nessun valore finito, ai limiti del double") << Numeri{qInf()} << Numeri{-1e308, 1e308} << qQNaN() << qQNaN();
+        QTest::addColumn<Numeri>("estremi");  // the largest value, the smallest
+        QTest::newRow("tutto entro 0,1: solo P(da)") << Numeri{0, 1} << Numeri{1, 1.05} << Numeri{1, 1};
+        QTest::newRow("125000 unità: un milione di passi") << Numeri{0, -1} << Numeri{-25000, 1e5} << Numeri{25000, -99999.875};
+        QTest::newRow("P infinito saltato") << Numeri{0, 0, 1e308} << Numeri{0, 3} << Numeri{1.69e308, 0};
+        QTest::newRow("un passo che non avanza") << Numeri{0, 1} << Numeri{1e20, 1e20 + 1e6} << Numeri{1e20, 1e20};
+        QTest::newRow("nessun valore finito, ai limiti del double") << Numeri{qInf()} << Numeri{-1e308, 1e308} << Numeri{qQNaN(), qQNaN()};
     }
 
     void campionamento()
     {
         QFETCH(Numeri, coefficienti);
         QFETCH(Numeri, intervallo);
-        QFETCH(double, massimo);
-        QFETCH(double, minimo);
+        QFETCH(Numeri, estremi);
         double mx = 0, mn = 0;
         MassimoPolinomio(*Polinomiale(coefficienti), intervallo[0], intervallo[1], 0.1f, mx);
         MinimoPolinomio(*Polinomiale(coefficienti), intervallo[0], intervallo[1], 0.1f, mn);
-        QVERIFY(Vicino(mx, massimo, 1e-6) && Vicino(mn, minimo, 1e-6));
+        QVERIFY(Vicino(mx, estremi[0], 1e-6) && Vicino(mn, estremi[1], 1e-6));
     }
 
     void finestra_data()
@@ -136,7 +117,7 @@ private slots:
         QTest::addColumn<Numeri>("coefficienti");  // none: a polynomial without coefficients
         QTest::addColumn<Numeri>("attesi");  // XMin, XMax, YMin, YMax, ScalaX, ScalaY, VistaSinistra, VistaDestra
         QTest::newRow("esempio, grado 2") << Punti{{1, 5}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 9}, {7, 12}, {8, 7}, {9, 6}}
-            << Esempio2 << Numeri{1, 9, 2.751515151515152, 12, 8, 80 / 14.751515151515152, 0, 10};
+            << Numeri{19.0 / 21, 2293.0 / 1155, -32.0 / 231} << Numeri{1, 9, 2.751515151515152, 12, 8, 80 / 14.751515151515152, 0, 10};
         QTest::newRow("X più grande 0") << Punti{{-4, 1}, {-2, 2}, {0, 3}} << Numeri{3, 0.5} << Numeri{-4, 10, 1, 3, 80.0 / 14, 20, -5.75, 11.75};
         QTest::newRow("il polinomio alza YMax") << Punti{{0, 0}, {2, 0}} << Numeri{0, 10, -5} << Numeri{0, 2, 0, 5, 40, 16, -0.25, 2.25};
         QTest::newRow("X tutte uguali") << Punti{{3, 1}, {3, 2}, {3, 4}} << Numeri{} << Numeri{2.7, 3.3, 1, 4, 80 / 6.0, 16, 2.625, 3.375};
@@ -228,29 +209,15 @@ private slots:
         }
     }
 
-    void disegnoEsempio()
-    {
-        Banco b;
-        QVERIFY(b.apri());
-        const XYPoli& t = *b.s.terne;
-        // The curve ends at the last sample below the right edge, near 9,9.
-        QVERIFY(b.f->Picture1->CorrenteX > 9.85 && b.f->Picture1->CorrenteX < 10);
-        // The marker test is strict: points on the given edges get none.
-        ContestoGrafico c{b.g, *b.f->Picture1, *b.f->PictValX, *b.f->PictValY, Separatori::Italiani()};
-        b.f->Picture1->Cancella();
-        DisegnaPunti(c, t, 1, 9, b.g.YMin, b.g.YMax);
-        QVERIFY(!b.colore(1, 5, Qt::red) && !b.colore(9, 6, Qt::red) && b.colore(8, 7, Qt::red));
-        // A range within one step: one segment, to one step past the start.
-        DisegnaCurva(c, *b.s.polinomio, 4, 4.05);
-        QVERIFY(Vicino(b.f->Picture1->CorrenteX, 4 + double(0.1f)));
-    }
+    // The example with its grid. The curve ends at the last sample below the right edge, near 9,9.
     // What a surface keeps as drawn paints its pixels again: lines (dashed too), colours, markers
     // and labels; of the difference's crosses the committed one, not the one cleared after it.
-    void elenco()
+    void disegnoEsempio()
     {
         Banco b;
         b.g.Particolari = ParticolareGriglia;
         QVERIFY(b.apri());
+        QVERIFY(b.f->Picture1->CorrenteX > 9.85 && b.f->Picture1->CorrenteX < 10);
         b.premi("Differenza");
         b.muovi(3, 5);
         b.clicca(3, 5);
@@ -276,6 +243,14 @@ private slots:
         const QRectF area = QRectF(b.f->Picture1->rect()).adjusted(-0.5, -0.5, 0, 0);
         for (const QRegularExpressionMatch& m : QRegularExpression("([-0-9.e]+),([-0-9.e]+) ").globalMatch(QString::fromUtf8(svg)))
             QVERIFY2(area.contains(m.captured(1).toDouble(), m.captured(2).toDouble()), qPrintable(m.captured()));
+        // The marker test is strict: points on the given edges get none.
+        ContestoGrafico c{b.g, *b.f->Picture1, *b.f->PictValX, *b.f->PictValY, Separatori::Italiani()};
+        b.f->Picture1->Cancella();
+        DisegnaPunti(c, *b.s.terne, 1, 9, b.g.YMin, b.g.YMax);
+        QVERIFY(!b.colore(1, 5, Qt::red) && !b.colore(9, 6, Qt::red) && b.colore(8, 7, Qt::red));
+        // A range within one step: one segment, to one step past the start.
+        DisegnaCurva(c, *b.s.polinomio, 4, 4.05);
+        QVERIFY(Vicino(b.f->Picture1->CorrenteX, 4 + double(0.1f)));
     }
 
     // Loaded hidden: the controls, nothing drawn yet. Shown: the layout. Minimised: a new fit
@@ -346,7 +321,8 @@ private slots:
                 }
         };
         auto qui = [&] { return p.VersoUtente(cursore); };
-        auto lettura = [&b](double x) { return Lettura(x) + u'|' + Lettura(b.s.polinomio->ValorePolinomio(x)); };
+        auto tre = [](double v) { return QString::fromStdString(FormaGenerale(Arrotonda(v, 3), Separatori::Italiani())); };
+        auto lettura = [&](double x) { return tre(x) + u'|' + tre(b.s.polinomio->ValorePolinomio(x)); };
 
         tasti({Qt::Key_T, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::SHIFT | Qt::Key_Right});
         QCOMPARE(f.Text1->text() + u'|' + f.Text2->text(), lettura(qui().x()));
