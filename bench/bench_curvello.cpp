@@ -44,13 +44,20 @@ void Riempi(MySource& punti, Dati dati)
     }
 }
 
-void Colonne(const MySource& s, std::vector<double>& x, std::vector<double>& y)
-{
-    for (int i = 0; i < s.NumeroElementi(); ++i) {
-        x.push_back(s.X(i));
-        y.push_back(s.Y(i));
+// The data's X and Y as the solvers take them.
+struct Colonne {
+    std::vector<double> x, y;
+
+    explicit Colonne(Dati dati)
+    {
+        MySource s;
+        Riempi(s, dati);
+        for (int i = 0; i < s.NumeroElementi(); ++i) {
+            x.push_back(s.X(i));
+            y.push_back(s.Y(i));
+        }
     }
-}
+};
 
 void Adatta(benchmark::State& state, int grado, Dati dati)
 {
@@ -69,10 +76,7 @@ void Adatta(benchmark::State& state, int grado, Dati dati)
 
 void Esatto(benchmark::State& state, int grado, Dati dati)
 {
-    MySource s;
-    Riempi(s, dati);
-    std::vector<double> x, y;
-    Colonne(s, x, y);
+    const auto [x, y] = Colonne(dati);
     for (auto _ : state) {
         SoluzioneSistema r = RisolviEsatto(x, y, grado);
         benchmark::DoNotOptimize(r);
@@ -81,10 +85,7 @@ void Esatto(benchmark::State& state, int grado, Dati dati)
 
 void Certificato(benchmark::State& state, int grado, Dati dati)
 {
-    MySource s;
-    Riempi(s, dati);
-    std::vector<double> x, y;
-    Colonne(s, x, y);
+    const auto [x, y] = Colonne(dati);
     bool certo = false;
     for (auto _ : state) {
         auto r = RisolviCertificato(x, y, grado);
@@ -96,10 +97,7 @@ void Certificato(benchmark::State& state, int grado, Dati dati)
 
 void Statistiche(benchmark::State& state, int grado, Dati dati)
 {
-    MySource s;
-    Riempi(s, dati);
-    std::vector<double> x, y;
-    Colonne(s, x, y);
+    const auto [x, y] = Colonne(dati);
     for (auto _ : state) {
         StatisticheAdattamento r = CalcolaStatistiche(x, y, grado);
         benchmark::DoNotOptimize(r);

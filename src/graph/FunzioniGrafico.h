@@ -21,6 +21,11 @@ struct ContestoGrafico {
     Separatori sep;
 };
 
+// The value strips' design sizes, twips: the Y strip's width, the X strip's
+// height, in the window and in the chart alike.
+inline constexpr double LarghezzaValY = 735;
+inline constexpr double AltezzaValX = 375;
+
 // Largest (smallest) X and measured Y of the triples, each on its own,
 // starting from triple 0.
 void MassimoTerne(const XYPoli& terne, double& XMax, double& YMax);

@@ -20,10 +20,7 @@
 
 namespace {
 
-// Design sizes, twips: the window's value strips, and the room right of the
-// plot and around the title.
-constexpr double LarghezzaValY = 735;
-constexpr double AltezzaValX = 375;
+// Design sizes, twips: the room right of the plot and around the title.
 constexpr double MargineDestro = 150;
 constexpr double MargineTitolo = 90;
 
@@ -109,6 +106,15 @@ void GraficoDocumento::Dipingi(QPainter& p) const
     }
 }
 
+bool GraficoDocumento::DipingiSu(QPaintDevice& dispositivo) const
+{
+    QPainter p;
+    if (!p.begin(&dispositivo))
+        return false;
+    Dipingi(p);
+    return p.end();
+}
+
 QByteArray GraficoDocumento::File(FormatoGrafico formato) const
 {
     QByteArray byte;
@@ -118,12 +124,7 @@ QByteArray GraficoDocumento::File(FormatoGrafico formato) const
     switch (formato) {
     case FormatoGrafico::Png: {
         QImage immagine(dimensioni_, QImage::Format_RGB32);
-        QPainter p;
-        if (p.begin(&immagine)) {
-            Dipingi(p);
-            p.end();
-            riuscito = immagine.save(&memoria, "PNG");
-        }
+        riuscito = DipingiSu(immagine) && immagine.save(&memoria, "PNG");
         break;
     }
     case FormatoGrafico::Svg: {
@@ -134,12 +135,7 @@ QByteArray GraficoDocumento::File(FormatoGrafico formato) const
         svg.setResolution(DpiFile);
         svg.setTitle(titolo_);
         svg.setDescription(QStringLiteral("Curvello"));
-        QPainter p;
-        riuscito = p.begin(&svg);
-        if (riuscito) {
-            Dipingi(p);
-            riuscito = p.end();
-        }
+        riuscito = DipingiSu(svg);
         // The generator gives the size in rounded millimetres, which a
         // renderer can turn into a pixel more; in pixels it is exact.
         static const QRegularExpression millimetri(QStringLiteral("<svg width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""));
@@ -157,12 +153,7 @@ QByteArray GraficoDocumento::File(FormatoGrafico formato) const
                                       QPageLayout::Portrait, QMarginsF()));
         pdf.setTitle(titolo_);
         pdf.setCreator(QStringLiteral("Curvello"));
-        QPainter p;
-        riuscito = p.begin(&pdf);
-        if (riuscito) {
-            Dipingi(p);
-            riuscito = p.end();
-        }
+        riuscito = DipingiSu(pdf);
         break;
     }
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+class QPaintDevice;
 class QPainter;
 class QWidget;
 class SuperficieDisegno;
@@ -38,6 +39,9 @@ public:
     QByteArray File(FormatoGrafico formato) const;
 
 private:
+    // Paints the chart on a device of its own; false when the device refused.
+    bool DipingiSu(QPaintDevice& dispositivo) const;
+
     QSize dimensioni_;
     QString titolo_;
     std::unique_ptr<QWidget> pagina_;  // never shown; holds the surfaces where the chart has them

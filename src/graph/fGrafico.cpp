@@ -30,8 +30,6 @@ namespace {
 constexpr double AltoGrafico = 720;
 constexpr double SinistraGrafico = 720;
 constexpr double AltezzaBarra = 660;
-constexpr double LarghezzaValY = 735;
-constexpr double AltezzaValX = 375;
 
 struct VocePulsante {
     const char* chiave;
