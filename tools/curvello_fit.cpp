@@ -22,14 +22,12 @@
 #include "Tabulati.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QLocale>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <exception>
@@ -224,21 +222,6 @@ bool ScriviFile(const std::filesystem::path& percorso, const QByteArray& byte)
     return !file.fail();
 }
 
-// The printer takes a name as text, which not every name is: the report goes
-// to a file of ours first, its bytes then to the name given. Throws ErroreStampa.
-void StampaNelFile(const std::filesystem::path& percorso, const ContenutoStampa& contenuto,
-                   const QImage& immagine)
-{
-    const QTemporaryDir cartella;
-    if (!cartella.isValid())
-        throw ErroreStampa("nessuna cartella temporanea");
-    const QString pdf = cartella.filePath(QStringLiteral("stampa.pdf"));
-    StampaRapportoPdf(pdf, contenuto, immagine);
-    QFile scritto(pdf);
-    if (!scritto.open(QIODevice::ReadOnly) || !ScriviFile(percorso, scritto.readAll()))
-        throw ErroreStampa("stampa non scritta");
-}
-
 class SenzaAvanzamento : public AscoltatoreAvanzamento {
 public:
     void Mostra() override {}
@@ -354,9 +337,12 @@ int Esegui(int argc, char** argv)
         stato.IntestazioneUtente = Intestazione(*stampa);
         StatoGrafico statoGrafico;
         const QImage immagine = ImmagineStampaGrafico(statoGrafico, stato, stampa->dimensioni);
+        bool scritta = false;
         try {
-            StampaNelFile(stampa->percorso, ContenutoDa(stato, testoGrado, sep), immagine);
+            scritta = ScriviFile(stampa->percorso, RapportoPdf(ContenutoDa(stato, testoGrado, sep), immagine));
         } catch (const ErroreStampa&) {
+        }
+        if (!scritta) {
             std::fprintf(stderr, "Impossibile scrivere la stampa nel file \"%s\".\n",
                          TestoPercorso(stampa->percorso).c_str());
             return UscitaNonScritta;

@@ -4,8 +4,6 @@
 #include "StampanteQt.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPdfWriter>
 
@@ -226,10 +224,8 @@ void StampaGrafico(Stampante& stampante, const QImage& immagine)
     stampante.EndDoc();
 }
 
-void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto, const QImage& grafico)
+QByteArray RapportoPdf(const ContenutoStampa& contenuto, const QImage& grafico)
 {
-    // Drawn in memory, then written with every step checked: a PDF engine
-    // writing to a file does not report a full disk.
     QByteArray pdf;
     {
         QBuffer memoria(&pdf);
@@ -250,12 +246,5 @@ void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto
         }
         stampante.Termina();
     }
-    QFile file(percorso);
-    const bool scritto = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pdf) == pdf.size()
-        && file.flush();
-    file.close();
-    if (!scritto || file.error() != QFileDevice::NoError)
-        throw ErroreStampa(QStringLiteral("Impossibile scrivere il file \"%1\".")
-                               .arg(QDir::toNativeSeparators(percorso))
-                               .toStdString());
+    return pdf;
 }

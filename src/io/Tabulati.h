@@ -6,6 +6,8 @@
 #include "StatoProgramma.h"
 #include "XYPoli.h"
 
+#include <QByteArray>
+
 #include <string>
 
 class QImage;
@@ -44,8 +46,9 @@ void StampaStatistiche(Stampante& stampante, const ContenutoStampa& contenuto);
 // to the page when larger.
 void StampaGrafico(Stampante& stampante, const QImage& immagine);
 
-// The printed report in one PDF file on A4: the pairs, the triples, the
-// coefficients, the statistics and, when there is one, the graph under the header, each from
-// a new page, laid out as the print jobs lay them out on paper. Throws
-// ErroreStampa, also when the file is not written whole.
-void StampaRapportoPdf(const QString& percorso, const ContenutoStampa& contenuto, const QImage& grafico);
+// The printed report as the bytes of one PDF file on A4: the pairs, the
+// triples, the coefficients, the statistics and, when there is one, the graph
+// under the header, each from a new page, laid out as the print jobs lay them
+// out on paper. Drawn in memory: the caller writes it and checks the write (a
+// PDF engine writing to a file does not report a full disk). Throws ErroreStampa.
+QByteArray RapportoPdf(const ContenutoStampa& contenuto, const QImage& grafico);
