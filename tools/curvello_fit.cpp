@@ -304,13 +304,7 @@ int Esegui(int argc, char** argv)
 
     std::string testo;
     if (json) {
-        // The statistics of the fitted points, the triples' X and Y.
-        std::vector<double> x, y;
-        for (int32_t i = 0; i < stato.terne->NumeroElementi(); ++i) {
-            x.push_back(stato.terne->X(i));
-            y.push_back(stato.terne->Y(i));
-        }
-        const StatisticheAdattamento st = CalcolaStatistiche(x, y, stato.polinomio->Grado());
+        const StatisticheAdattamento st = CalcolaStatistiche(*stato.terne, stato.polinomio->Grado());
         if (st.esito != EsitoSistema::Risolto) {
             std::fputs("Errore interno: le statistiche dell'adattamento non sono calcolabili.\n", stderr);
             return ErroreInterno;

@@ -1,6 +1,7 @@
 #include "Statistiche.h"
 
 #include "SistemaIntero.h"
+#include "XYPoli.h"
 
 using namespace esatto;
 
@@ -86,6 +87,16 @@ StatisticheAdattamento CalcolaStatistiche(std::span<const double> x, std::span<c
         r.residui.push_back(Valore(Arrotonda(s.det * s.Y[i] - p, s.det, ey)));
     }
     return r;
+}
+
+StatisticheAdattamento CalcolaStatistiche(const XYPoli& terne, int grado)
+{
+    std::vector<double> x, y;
+    for (int32_t i = 0; i < terne.NumeroElementi(); ++i) {
+        x.push_back(terne.X(i));
+        y.push_back(terne.Y(i));
+    }
+    return CalcolaStatistiche(x, y, grado);
 }
 
 std::string DescriviMotivo(MotivoNonDefinito motivo)

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+class XYPoli;
+
 // Why a statistic has no value. The first that applies is given.
 enum class MotivoNonDefinito {
     Nessuno,
@@ -46,6 +48,8 @@ struct StatisticheAdattamento {
 // refuses; a singular or out-of-range system gives the solve's outcome. The
 // points must be finite.
 StatisticheAdattamento CalcolaStatistiche(std::span<const double> x, std::span<const double> y, int grado);
+// The same for the fitted points: the triples' X and Y.
+StatisticheAdattamento CalcolaStatistiche(const XYPoli& terne, int grado);
 
 // One Italian sentence saying why a value is not defined.
 std::string DescriviMotivo(MotivoNonDefinito motivo);

@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -171,12 +170,7 @@ void StampaStatistiche(Stampante& s, const ContenutoStampa& c)
     };
     std::optional<StatisticheAdattamento> st;
     if (c.polinomio) {
-        std::vector<double> x, y;
-        for (int32_t i = 0; i < c.terne.NumeroElementi(); ++i) {
-            x.push_back(c.terne.X(i));
-            y.push_back(c.terne.Y(i));
-        }
-        st = CalcolaStatistiche(x, y, c.polinomio->Grado());
+        st = CalcolaStatistiche(c.terne, c.polinomio->Grado());
         if (st->esito != EsitoSistema::Risolto)
             st.reset();
     }
