@@ -376,12 +376,18 @@ void CaricaFileDati(MySource& punti, const std::filesystem::path& percorso, cons
                     const ImpostaTestoGrado& impostaTestoGrado)
 {
     const std::string nome = TestoPercorso(percorso);
+    std::ifstream file = ApriInLettura(percorso, nome);
+    CaricaFileDati(punti, file, nome, sep, impostaTestoGrado);
+}
+
+std::ifstream ApriInLettura(const std::filesystem::path& percorso, const std::string& nome)
+{
     std::error_code ec;
     if (std::filesystem::is_directory(percorso, ec))
         throw ErroreFileDati("Impossibile aprire il file \"" + nome + "\": è una cartella.");
     std::ifstream file(percorso, std::ios::binary);
     if (!file.is_open()) throw ErroreFileDati("Impossibile aprire il file \"" + nome + "\".");
-    CaricaFileDati(punti, file, nome, sep, impostaTestoGrado);
+    return file;
 }
 
 std::string CitaTestoFile(std::string_view testo) { return CitaCampo(testo); }

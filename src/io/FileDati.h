@@ -68,8 +68,10 @@ void CaricaFileDati(MySource& punti, std::istream& ingresso, const std::string& 
 // A path as UTF-8 text, for messages.
 std::string TestoPercorso(const std::filesystem::path& percorso);
 
-// For the other readers' messages, in the same words: a text of the file
+// For the other readers, in the same words: the file opened in binary (throws
+// ErroreFileDati when it is a folder or cannot be opened), a text of the file
 // quoted (short, UTF-8, no control characters), and "Il file ... non è
 // valido: alla riga N <dettaglio>."
+std::ifstream ApriInLettura(const std::filesystem::path& percorso, const std::string& nome);
 std::string CitaTestoFile(std::string_view testo);
 ErroreFileDati RigaNonValida(const std::string& nome, NumeroRiga riga, const std::string& dettaglio);

@@ -6,7 +6,6 @@
 #include <cctype>
 #include <fstream>
 #include <istream>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -56,12 +55,7 @@ bool ETabellaTesto(const std::filesystem::path& percorso)
 void CaricaTabellaTesto(MySource& punti, const std::filesystem::path& percorso, const Separatori& sep)
 {
     const std::string nome = TestoPercorso(percorso);
-    std::error_code ec;
-    if (std::filesystem::is_directory(percorso, ec))
-        throw ErroreFileDati("Impossibile aprire il file \"" + nome + "\": è una cartella.");
-    std::ifstream ingresso(percorso, std::ios::binary);
-    if (!ingresso.is_open())
-        throw ErroreFileDati("Impossibile aprire il file \"" + nome + "\".");
+    std::ifstream ingresso = ApriInLettura(percorso, nome);
     CaricaTabellaTesto(punti, ingresso, nome, sep);
 }
 
