@@ -247,7 +247,7 @@ bool IntervalloSicuro(std::span<const double> t, std::span<const double> y, int 
         at = std::max(at, std::abs(t[l]));
         ay = std::max(ay, std::abs(y[l]));
     }
-    if (!(at > 0.0) || !(ay > 0.0) || N > Massimo || n < static_cast<size_t>(N))
+    if (!(at > 0.0) || !(ay > 0.0))
         return false;
     int et = 0, ey = 0, en = 0;
     std::frexp(at, &et);
@@ -491,8 +491,6 @@ template <bool Fma, class Corsia>
 std::optional<SoluzioneSistema> Certifica(std::span<const double> x, std::span<const double> y, int grado)
 {
     const auto n = x.size();
-    if (grado + 1 > Massimo || n < static_cast<size_t>(grado + 1) || y.size() != n)
-        return std::nullopt;
     SoluzioneSistema sol;
     sol.grado = sol.centrata.grado = static_cast<int16_t>(grado);
     CentroEScala(x, sol.centrata.centro, sol.centrata.scala);
@@ -538,7 +536,8 @@ constexpr bool FmaNativa = false;
 std::optional<SoluzioneSistema> RisolviCertificato(std::span<const double> x, std::span<const double> y, int grado,
                                                    ViaCertificata via)
 {
-    if (grado < 1 || grado > GradoMassimoSistema)
+    // Every try below relies on these.
+    if (grado < 1 || grado > GradoMassimoSistema || y.size() != x.size() || x.size() < static_cast<size_t>(grado + 1))
         return std::nullopt;
 #ifdef CURVELLO_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
