@@ -90,10 +90,6 @@ std::optional<double> ArrotondaCoda(uint64_t q, long base, bool sticky, bool neg
     return negativo ? -v : v;
 }
 
-} // namespace
-
-namespace {
-
 // v = m * 2^e with m odd (m = 0 for v = 0).
 void MantissaEsponente(double v, int64_t& m, long& e)
 {
@@ -111,7 +107,11 @@ void MantissaEsponente(double v, int64_t& m, long& e)
     }
 }
 
-} // namespace
+// m * 2^e with an integer m.
+struct Diadico {
+    Intero m;
+    long e = 0;
+};
 
 Diadico DaDouble(double v)
 {
@@ -132,6 +132,8 @@ Diadico Somma(const Diadico& a, const Diadico& b)
 }
 
 Diadico Prodotto(const Diadico& a, const Diadico& b) { return {a.m * b.m, a.e + b.e}; }
+
+} // namespace
 
 std::optional<double> Arrotonda(const Intero& num, const Intero& den, long e)
 {

@@ -27,16 +27,6 @@ using Intero = boost::multiprecision::mpz_int;
 using Intero = boost::multiprecision::cpp_int;
 #endif
 
-// m * 2^e with an integer m.
-struct Diadico {
-    Intero m;
-    long e = 0;
-};
-
-Diadico DaDouble(double v);
-Diadico Somma(const Diadico& a, const Diadico& b);
-Diadico Prodotto(const Diadico& a, const Diadico& b);
-
 // num / den * 2^e rounded to the nearest double, ties to even (den != 0);
 // nullopt when the exact value lies beyond the largest double.
 std::optional<double> Arrotonda(const Intero& num, const Intero& den, long e);
