@@ -434,11 +434,6 @@ void fGrafico::ControlloParticolari()
     EseguiPasso([this] { Ridisegna(); });
 }
 
-void fGrafico::ConsolidaPicture1()
-{
-    Picture1->Consolida();
-}
-
 QImage fGrafico::ImmaginePicture1() const
 {
     return Picture1->Sfondo();

@@ -37,9 +37,8 @@ public:
     // frame's area or on its own.
     void Form_Load();
 
-    // For the graph's print and export: the plot's current drawing becomes its
-    // committed picture, and that picture as an image (null once erased).
-    void ConsolidaPicture1();
+    // For the graph's export: the plot's committed picture as an image (null
+    // once erased).
     QImage ImmaginePicture1() const;
     // What the graph's print takes: the plot with its two value strips, as
     // they stand on screen, the plot's current drawing committed first.
