@@ -231,10 +231,7 @@ void fGrafico::AllargaValY(double yDa, double yA)
     if (etichette == etichetteValY_)  // a redraw of the same data measures nothing
         return;
     etichetteValY_ = etichette;
-    double largo = 0.0;
-    for (const QString& e : etichette)
-        largo = std::max(largo, PictValY->DimensioneTesto(e).width());
-    const int allargamento = std::max(0, static_cast<int>(std::ceil(largo)) - PixelDaTwips(LarghezzaValY, dpi_));
+    const int allargamento = LarghezzaStrisciaY(*PictValY, etichette, dpi_) - PixelDaTwips(LarghezzaValY, dpi_);
     if (allargamento != allargamentoValY_) {
         allargamentoValY_ = allargamento;
         DisponiGrafico();
