@@ -12,15 +12,11 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
 void Avvisa(Coppie& finestra, const QString& testo)
 {
     finestra.dialoghi().Messaggio(testo, QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok,
                                   IconaMessaggio::Nessuna);
 }
-
-} // namespace
 
 void RiempiGriglia(Coppie& finestra, int32_t da)
 {

@@ -10,6 +10,9 @@ class QString;
 
 // The grid of the pairs window and the current point set, both ways.
 
+// The pairs window's message: OK only, no icon, the application's title.
+void Avvisa(Coppie& finestra, const QString& testo);
+
 // Writes the pairs of the point set from index da on into the grid, after
 // its rows, in the user's locale.
 void RiempiGriglia(Coppie& finestra, int32_t da = 0);
