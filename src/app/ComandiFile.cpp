@@ -7,6 +7,7 @@
 #include "EseguiPasso.h"
 #include "Esportazione.h"
 #include "FileDati.h"
+#include "Funzioni.h"
 #include "ScritturaSicura.h"
 #include "SeparatoriLocale.h"
 #include "StampanteQt.h"
@@ -140,8 +141,7 @@ void ComandiFile::Apri()
 void ComandiFile::Leggi(const QString& percorso)
 {
     AzzeraZoom(stato_.grafico);  // even a file read in part changed the data
-    MySource& punti = stato_.programma.punti;
-    const int32_t prima = punti.NumeroElementi();
+    const int32_t prima = stato_.programma.punti.NumeroElementi();
     Riuscito(Citato(QStringLiteral("Impossibile aprire il file \"%1\"."), percorso), [&] {
         const std::filesystem::path file = PercorsoFile(percorso);
         if (ETabellaTesto(file))
@@ -153,12 +153,8 @@ void ComandiFile::Leggi(const QString& percorso)
     });
     // New declined with the pairs window open: its grid is what the next
     // transfer copies back, so the points read must show there too or be lost.
-    if (auto* coppie = qobject_cast<Coppie*>(stato_.Coppie.data())) {
-        const Separatori sep = SeparatoriLocale();
-        for (int32_t i = prima; i < punti.NumeroElementi(); ++i)
-            coppie->AggiungiCoppia(QString::fromStdString(FormaGenerale(punti.X(i), sep)),
-                                   QString::fromStdString(FormaGenerale(punti.Y(i), sep)));
-    }
+    if (auto* coppie = qobject_cast<Coppie*>(stato_.Coppie.data()))
+        RiempiGriglia(*coppie, prima);
 }
 
 void ComandiFile::ApriAllAvvio(const QStringList& argomenti)

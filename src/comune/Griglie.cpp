@@ -52,7 +52,7 @@ void PreparaGriglia(QTableView* griglia)
 }
 
 MisuraCelle::MisuraCelle(const QTableView* griglia)
-    : metriche_(griglia->font(), griglia),
+    : testo_(griglia->font(), griglia),
       // The style's item margin on each side (QCommonStyle's text margin), one
       // pixel for the rounding of the text's width and one for the grid line.
       margine_(2 * (griglia->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, griglia) + 1) + 1
@@ -62,18 +62,7 @@ MisuraCelle::MisuraCelle(const QTableView* griglia)
 
 int MisuraCelle::Larghezza(const QString& testo)
 {
-    qreal larghezza = 0;
-    for (const QChar c : testo) {
-        if (c.unicode() >= ascii_.size()) {
-            larghezza += metriche_.horizontalAdvance(c);
-            continue;
-        }
-        qreal& avanzamento = ascii_[c.unicode()];
-        if (avanzamento == 0)
-            avanzamento = metriche_.horizontalAdvance(c);
-        larghezza += avanzamento;
-    }
-    return static_cast<int>(std::ceil(larghezza)) + margine_;
+    return static_cast<int>(std::ceil(testo_.Larghezza(testo))) + margine_;
 }
 
 int LarghezzaGriglia(const QTableView* griglia)

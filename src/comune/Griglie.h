@@ -1,10 +1,8 @@
 #pragma once
 
+#include "MisuraTesto.h"
 #include "NumeriTesto.h"
 
-#include <QFontMetricsF>
-
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -19,17 +17,16 @@ class QTableWidget;
 void PreparaGriglia(QTableView* griglia);
 
 // The column widths that show texts whole in the grid's cells. Numbers are a
-// handful of characters: their advances are looked up once, not each text
-// laid out, so that a grid of hundreds of rows opens as fast as before.
+// handful of characters: measured by MisuraTesto, so that a grid of hundreds
+// of rows opens as fast as before.
 class MisuraCelle {
 public:
     explicit MisuraCelle(const QTableView* griglia);
     int Larghezza(const QString& testo);
 
 private:
-    QFontMetricsF metriche_;
+    MisuraTesto testo_;
     int margine_;
-    std::array<qreal, 128> ascii_{};  // 0: not looked up yet
 };
 
 // The grid's width that shows all its columns as they are now, room for a

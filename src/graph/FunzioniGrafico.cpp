@@ -2,6 +2,7 @@
 
 #include "Polinomio.h"
 #include "SuperficieDisegno.h"
+#include "Twips.h"
 #include "XYPoli.h"
 
 #include <algorithm>
@@ -225,6 +226,14 @@ QStringList EtichetteY(double yDa, double yA, const Separatori& sep)
     for (const PosizioneEtichetta& e : PosizioniEtichette(0.0, 1.0, yDa, yA))
         etichette << QString::fromStdString(FormaStampa(e.y, sep));
     return etichette;
+}
+
+int LarghezzaStrisciaY(const SuperficieDisegno& PictValY, const QStringList& etichette, double dpi)
+{
+    double largo = 0.0;
+    for (const QString& e : etichette)
+        largo = std::max(largo, PictValY.DimensioneTesto(e).width());
+    return std::max(PixelDaTwips(LarghezzaValY, dpi), static_cast<int>(std::ceil(largo)));
 }
 
 void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, double yDa, double yA)

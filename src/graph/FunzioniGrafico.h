@@ -77,6 +77,9 @@ std::array<PosizioneEtichetta, 5> PosizioniEtichette(double da, double a, double
 
 // The Y labels' texts for a data window from yDa to yA, bottom up.
 QStringList EtichetteY(double yDa, double yA, const Separatori& sep);
+// The Y strip's width, pixels, that cuts none of these labels: its design
+// width, or the widest label's where that is more.
+int LarghezzaStrisciaY(const SuperficieDisegno& PictValY, const QStringList& etichette, double dpi);
 
 void DisegnaPunti(ContestoGrafico& c, const XYPoli& terne, double da, double a, double yDa, double yA);
 // A marker whose radius is the plot's width over the divisor.

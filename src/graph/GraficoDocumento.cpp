@@ -63,12 +63,9 @@ GraficoDocumento::GraficoDocumento(StatoGrafico& grafico, const StatoProgramma& 
     const Separatori sep = SeparatoriLocale();
     const double dpi = DpiLogicoSchermo();
     auto pixel = [dpi](double twips) { return PixelDaTwips(twips, dpi); };
-    double etichette = 0.0;
-    for (const QString& e : EtichetteY(grafico.YMin, grafico.YMax, sep))
-        etichette = std::max(etichette, PictValY->DimensioneTesto(e).width());
     const QSizeF testoTitolo = PictTitolo->DimensioneTesto(titolo_);
     const int altoTitolo = static_cast<int>(std::ceil(testoTitolo.height())) + 2 * pixel(MargineTitolo);
-    const int largoValY = std::max(pixel(LarghezzaValY), static_cast<int>(std::ceil(etichette)));
+    const int largoValY = LarghezzaStrisciaY(*PictValY, EtichetteY(grafico.YMin, grafico.YMax, sep), dpi);
     const int altoValX = pixel(AltezzaValX);
     const int largo = std::max(0, dimensioni_.width() - largoValY - pixel(MargineDestro));
     const int alto = std::max(0, dimensioni_.height() - altoTitolo - altoValX);

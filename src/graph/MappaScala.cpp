@@ -10,7 +10,6 @@ MappaScala::MappaScala(double inizio, double fine, double scala) : inizio_(inizi
 MappaScala MappaScala::SuDispositivo(double pixel) const
 {
     MappaScala m = *this;
-    m.pixel_ = pixel;
     double estensione = fine_ - inizio_;
     m.dimezza_ = !std::isfinite(estensione);
     if (m.dimezza_)

@@ -24,7 +24,6 @@ public:
 
     // The same axis over a device extent of this many pixels.
     MappaScala SuDispositivo(double pixel) const;
-    double Pixel() const { return pixel_; }
 
     // False when an edge is not finite, the extent is zero or there are no
     // pixels: then every conversion gives NaN, never a division by zero.
@@ -39,7 +38,6 @@ private:
     double inizio_ = 0.0;
     double fine_ = 1.0;
     double scala_ = 1.0;
-    double pixel_ = 0.0;
     bool valida_ = false;
     bool dimezza_ = false;  // the extent overflows: convert halves
     double k_ = 0.0;        // device pixels per unit (per half unit when halving), NaN when not valid

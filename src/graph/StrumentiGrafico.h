@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <functional>
 
-class Polinomio;
 class QLineEdit;
 class SuperficieDisegno;
 struct StatoProgramma;

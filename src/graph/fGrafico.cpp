@@ -205,9 +205,7 @@ void fGrafico::Form_Resize()
     altezzaGrafico_ = std::max(0.0, H - 2000);
     DisponiGrafico();
     intorno_ = IntornoTesto(*Text1);
-    metricheCaselle_ = QFontMetricsF(Text1->font());
-    for (size_t c = 0; c < larghezze_.size(); ++c)
-        larghezze_[c] = metricheCaselle_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    misuraCaselle_ = MisuraTesto(Text1->font());
     for (size_t i = 0; i < necessarie_.size(); ++i)
         necessarie_[i] = Necessaria(*Caselle()[i]);
     DisponiCaselle();
@@ -233,10 +231,7 @@ void fGrafico::AllargaValY(double yDa, double yA)
     if (etichette == etichetteValY_)  // a redraw of the same data measures nothing
         return;
     etichetteValY_ = etichette;
-    double largo = 0.0;
-    for (const QString& e : etichette)
-        largo = std::max(largo, PictValY->DimensioneTesto(e).width());
-    const int allargamento = std::max(0, static_cast<int>(std::ceil(largo)) - PixelDaTwips(LarghezzaValY, dpi_));
+    const int allargamento = LarghezzaStrisciaY(*PictValY, etichette, dpi_) - PixelDaTwips(LarghezzaValY, dpi_);
     if (allargamento != allargamentoValY_) {
         allargamentoValY_ = allargamento;
         DisponiGrafico();
@@ -248,15 +243,11 @@ std::array<QLineEdit*, 8> fGrafico::Caselle() const
     return {Text1, Text2, DiffX1, DiffY1, DiffX2, DiffY2, DiffX, DiffY};
 }
 
-int fGrafico::Necessaria(const QLineEdit& e) const
+int fGrafico::Necessaria(const QLineEdit& e)
 {
-    // The text and the cursor after it. Character by character from a table,
-    // which spares the shaping of the whole text at every move of the mouse;
-    // a pixel more for the kerning that leaves out.
-    double testo = 0.0;
-    for (const QChar c : e.text())
-        testo += c.unicode() < larghezze_.size() ? larghezze_[c.unicode()] : metricheCaselle_.horizontalAdvance(c);
-    return intorno_ + static_cast<int>(std::ceil(testo)) + 2;
+    // The text and the cursor after it, measured at every move of the mouse;
+    // a pixel more for the kerning MisuraTesto leaves out.
+    return intorno_ + static_cast<int>(std::ceil(misuraCaselle_.Larghezza(e.text()))) + 2;
 }
 
 void fGrafico::CasellaCambiata(size_t i)
@@ -432,11 +423,6 @@ void fGrafico::CancellaGrafico()
 void fGrafico::ControlloParticolari()
 {
     EseguiPasso([this] { Ridisegna(); });
-}
-
-void fGrafico::ConsolidaPicture1()
-{
-    Picture1->Consolida();
 }
 
 QImage fGrafico::ImmaginePicture1() const

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "FunzioniGrafico.h"
+#include "MisuraTesto.h"
 #include "StatoGrafico.h"
 #include "StrumentiGrafico.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
@@ -37,9 +37,8 @@ public:
     // frame's area or on its own.
     void Form_Load();
 
-    // For the graph's print and export: the plot's current drawing becomes its
-    // committed picture, and that picture as an image (null once erased).
-    void ConsolidaPicture1();
+    // For the graph's export: the plot's committed picture as an image (null
+    // once erased).
     QImage ImmaginePicture1() const;
     // What the graph's print takes: the plot with its two value strips, as
     // they stand on screen, the plot's current drawing committed first.
@@ -88,7 +87,7 @@ private:
     void DisponiCaselle();
     std::array<QLineEdit*, 8> Caselle() const;
     // The width a box needs to show its whole text.
-    int Necessaria(const QLineEdit& e) const;
+    int Necessaria(const QLineEdit& e);
     void CasellaCambiata(size_t i);
     void MostraInizio(QLineEdit& e, int necessaria);
     void Picture1_MouseMove(double X, double Y);
@@ -109,7 +108,6 @@ private:
     int allargamentoValY_ = 0;  // pixels the Y strip takes from the plot for its labels
     QStringList etichetteValY_;  // the labels that width is for
     int intorno_ = 0;  // what a box puts around its text, pixels
-    QFontMetricsF metricheCaselle_{QFont()};  // the boxes' font
-    std::array<double, 128> larghezze_{};      // and its ASCII characters' widths
+    MisuraTesto misuraCaselle_{QFont()};  // the boxes' font
     std::array<int, 8> necessarie_{};  // what each box needs, in the order of Caselle
 };

@@ -1,8 +1,6 @@
 #include "Coppie.h"
 
 #include "CoppieTesto.h"
-#include "Costanti.h"
-#include "Dialoghi.h"
 #include "Disposizione.h"
 #include "Funzioni.h"
 #include "Griglie.h"
@@ -215,7 +213,7 @@ void Coppie::Incolla()
 bool Coppie::Incolla(const QString& testo)
 {
     const auto avvisa = [this](const QString& messaggio) {
-        dialoghi_.Messaggio(messaggio, QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok, IconaMessaggio::Nessuna);
+        Avvisa(*this, messaggio);
         return false;
     };
     const std::string utf8 = testo.toStdString();

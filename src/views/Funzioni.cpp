@@ -12,21 +12,17 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
 void Avvisa(Coppie& finestra, const QString& testo)
 {
     finestra.dialoghi().Messaggio(testo, QString::fromUtf8(TitoloApplicazione), PulsantiMessaggio::Ok,
                                   IconaMessaggio::Nessuna);
 }
 
-} // namespace
-
-void RiempiGriglia(Coppie& finestra)
+void RiempiGriglia(Coppie& finestra, int32_t da)
 {
     const MySource& punti = finestra.Punti();
     const Separatori sep = SeparatoriLocale();
-    for (int32_t i = 0; i < punti.NumeroElementi(); ++i)
+    for (int32_t i = da; i < punti.NumeroElementi(); ++i)
         finestra.AggiungiCoppia(QString::fromStdString(FormaGenerale(punti.X(i), sep)),
                                 QString::fromStdString(FormaGenerale(punti.Y(i), sep)));
 }

@@ -2,6 +2,7 @@
 
 #include "NumeriTesto.h"
 
+#include <cstdint>
 #include <optional>
 
 class Coppie;
@@ -9,8 +10,12 @@ class QString;
 
 // The grid of the pairs window and the current point set, both ways.
 
-// Writes every pair of the point set into the grid, in the user's locale.
-void RiempiGriglia(Coppie& finestra);
+// The pairs window's message: OK only, no icon, the application's title.
+void Avvisa(Coppie& finestra, const QString& testo);
+
+// Writes the pairs of the point set from index da on into the grid, after
+// its rows, in the user's locale.
+void RiempiGriglia(Coppie& finestra, int32_t da = 0);
 
 // A cell's text as a number in the user's conventions, as the transfer reads
 // it; nullopt when it is none (the transfer takes an empty cell as 0).
