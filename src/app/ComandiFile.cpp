@@ -216,10 +216,8 @@ void ComandiFile::SalvaConNome(const QString& filtro, const std::function<void(c
 void ComandiFile::Salva()
 {
     SalvaConNome(FiltroDati, [this](const QString& percorso) {
-        // A run that ended early leaves a polynomial without coefficients:
-        // its P and C would be zeros, not a fit.
         const Polinomio* p = stato_.programma.polinomio.get();
-        if (p && p->NumeroElementi() == 0)
+        if (p && !PolinomioAdattato(p))
             throw ErroreScrittura(Citato(QStringLiteral("Impossibile salvare il file \"%1\": l'ultimo calcolo non ha "
                                                         "prodotto nessun polinomio. Ripetere \"Calcolo\" con un grado "
                                                         "valido."),

@@ -49,3 +49,11 @@ private:
     int16_t grado_ = 0;
     bool centrata_ = false;
 };
+
+// The polynomial when it is a fit, that is when it has coefficients; else
+// null. A run that ended early leaves one without: its P and C would be
+// zeros, not a fit.
+inline const Polinomio* PolinomioAdattato(const Polinomio* pol)
+{
+    return pol && pol->NumeroElementi() > 0 ? pol : nullptr;
+}

@@ -129,11 +129,6 @@ void AllargaIntervallo(double& minimo, double& massimo)
     massimo = v + d;
 }
 
-const Polinomio* PolinomioAdattato(const Polinomio* pol)
-{
-    return pol && pol->NumeroElementi() > 0 ? pol : nullptr;
-}
-
 void FinestraCompleta(StatoGrafico& g, const XYPoli& terne, const Polinomio* pol)
 {
     MassimoTerne(terne, g.XMax, g.YMax);

@@ -47,9 +47,6 @@ void MinimoPolinomio(const Polinomio& pol, double da, double a, float passo, dou
 // tenth of its magnitude. A range with a width is left alone.
 void AllargaIntervallo(double& minimo, double& massimo);
 
-// The polynomial when it is a fit, that is when it has coefficients; else null.
-const Polinomio* PolinomioAdattato(const Polinomio* pol);
-
 // The data window of the whole data set and the scale factors. Without a
 // polynomial only the triples count.
 void FinestraCompleta(StatoGrafico& g, const XYPoli& terne, const Polinomio* pol);

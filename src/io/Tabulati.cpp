@@ -107,9 +107,7 @@ QStringList Capoversi(const Stampante& s, const QString& frase)
 
 ContenutoStampa ContenutoDa(const StatoProgramma& stato, std::string testoGrado, Separatori sep)
 {
-    // A run that ended early leaves a polynomial without coefficients: no fit to print.
-    const Polinomio* polinomio = stato.polinomio && stato.polinomio->NumeroElementi() > 0 ? stato.polinomio.get() : nullptr;
-    return {stato.punti, *stato.terne, polinomio, std::move(testoGrado), stato.IntestazioneUtente, std::move(sep)};
+    return {stato.punti, *stato.terne, PolinomioAdattato(stato.polinomio.get()), std::move(testoGrado), stato.IntestazioneUtente, std::move(sep)};
 }
 
 void StampaCoppie(Stampante& stampante, const ContenutoStampa& c)

@@ -219,9 +219,7 @@ void Tabella::Form_Load(const Polinomio* polinomio, const MySource& punti, const
 void Tabella::RiempiTabelle(const Polinomio* polinomio, const MySource& punti, const MySource* adattati)
 {
     const Separatori sep = SeparatoriLocale();
-    // A run that ended early leaves a polynomial without coefficients: no fit to show.
-    if (polinomio && polinomio->NumeroElementi() == 0)
-        polinomio = nullptr;
+    polinomio = PolinomioAdattato(polinomio);
     std::optional<StatisticheAdattamento> st;
     if (polinomio && adattati)
         st = StatisticheDi(*adattati, polinomio->Grado());
